@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Qope needs on a Debian 12 machine.
+# Idempotent: apt-get runs only when a package of the list is missing.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  # run and test under Wine, headless
+  wine wine64 xvfb xdotool x11-utils x11-apps openbox imagemagick
+  # fonts: dialog and label faces under Wine, and the artwork generator
+  fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
+  fonts-bebas-neue fonts-hanazono fonts-babelstone-han
+  # generators: pictures, sounds, help
+  python3 python3-pil sox espeak-ng fp-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
