@@ -1,0 +1,30 @@
+// The look the windows share: coloured grounds, coloured labels, the hand cursor.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+namespace qope {
+
+// One row of a window's label table: the control and the colour of its text.
+struct LabelColour {
+    int id;
+    COLORREF text;
+};
+
+// The hand cursor (cursor 977) of the program.
+HCURSOR HandCursor();
+
+// For WM_SETCURSOR: shows the hand cursor when the control under the mouse is one of
+// `ids`; true means the request was answered.
+bool ShowHandCursorOver(HWND under, std::span<const int> ids);
+
+// A window's ground: its colour inside a one-pixel black frame over the client area.
+void EraseWithColour(HWND window, HDC dc, COLORREF colour);
+
+// A label of the table drawn transparent in its colour and `font`; nullptr for a control
+// that is not a label of the table, which then keeps the dialog colours.
+HBRUSH ColourLabel(HDC dc, HWND control, int colourType, std::span<const LabelColour> table, HFONT font);
+
+}  // namespace qope

@@ -1,0 +1,192 @@
+#include "win/dialog.h"
+
+#include "win/scoped.h"
+#include "win/text.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace win {
+
+namespace {
+
+std::wstring WindowText(HWND hwnd) {
+    const int length = ::GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int got = ::GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(got, 0)));
+    return text;
+}
+
+// Sets the text only when it differs, so the once-a-tick push neither flickers nor
+// raises change notifications for fields that did not change.
+void SetWindowTextIfChanged(HWND hwnd, const std::wstring& text) {
+    if (WindowText(hwnd) != text) ::SetWindowTextW(hwnd, text.c_str());
+}
+
+// Answers with the result in the dialog's message result, except for the messages whose
+// dialog-procedure return value is the result itself.
+bool ReturnsResultDirectly(UINT message) {
+    switch (message) {
+    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC: case WM_COMPAREITEM:
+    case WM_VKEYTOITEM: case WM_CHARTOITEM: case WM_QUERYDRAGICON: case WM_INITDIALOG:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void DataExchange::Text(int id, std::string& member, int limit) {
+    HWND control = ::GetDlgItem(dialog_, id);
+    if (!control) return;
+    if (reading_) {
+        member = Narrow(WindowText(control));
+        if (limit > 0 && member.size() > static_cast<size_t>(limit)) member.resize(static_cast<size_t>(limit));
+    } else {
+        if (limit > 0) ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+        SetWindowTextIfChanged(control, Widen(member));
+    }
+}
+
+void DataExchange::Number(int id, int& member) {
+    HWND control = ::GetDlgItem(dialog_, id);
+    if (!control) return;
+    if (reading_) {
+        const std::wstring text = WindowText(control);
+        wchar_t* end = nullptr;
+        const long value = std::wcstol(text.c_str(), &end, 10);
+        if (!text.empty() && end && *end == L'\0') member = static_cast<int>(value);
+    } else {
+        SetWindowTextIfChanged(control, std::to_wstring(member));
+    }
+}
+
+INT_PTR Dialog::RunModal(HWND owner) {
+    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, DialogProc,
+                             reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::Push() {
+    pushing_ = true;
+    DataExchange dx(hwnd_, false);
+    Exchange(dx);
+    pushing_ = false;
+}
+
+void Dialog::Read() {
+    DataExchange dx(hwnd_, true);
+    Exchange(dx);
+}
+
+void Dialog::OnOK() {
+    Read();
+    EndModal(IDOK);
+}
+
+void Dialog::OnCancel() { EndModal(IDCANCEL); }
+
+HBRUSH Dialog::DialogColours(HDC dc, int colourType) {
+    // Edits and list boxes keep the system's colours; everything else gets the program's.
+    if (colourType == CTLCOLOR_EDIT || colourType == CTLCOLOR_LISTBOX || colourType == CTLCOLOR_SCROLLBAR)
+        return nullptr;
+    static ScopedBrush background(::CreateSolidBrush(kDialogBackground));
+    ::SetBkColor(dc, kDialogBackground);
+    ::SetTextColor(dc, kDialogText);
+    return background.Get();
+}
+
+HBRUSH Dialog::OnColour(HDC dc, HWND, int colourType) { return DialogColours(dc, colourType); }
+
+HBRUSH Dialog::PaintLabel(HDC dc, HFONT font, COLORREF text) {
+    ::SetBkMode(dc, TRANSPARENT);
+    if (font) ::SelectObject(dc, font);
+    ::SetTextColor(dc, text);
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+bool Dialog::Bind(Control& control, int id) {
+    if (!control.Bind(hwnd_, id)) return false;
+    bound_.push_back(&control);
+    return true;
+}
+
+Control* Dialog::BoundControl(HWND hwnd) const {
+    for (Control* control : bound_)
+        if (control->Handle() == hwnd) return control;
+    return nullptr;
+}
+
+bool Dialog::RouteCommand(int id, WORD notification) {
+    if (pushing_ && (notification == EN_CHANGE || notification == EN_UPDATE)) return true;
+    for (const CommandRoute& route : CommandRoutes()) {
+        if (route.id == id && route.notification == notification) {
+            (this->*route.handler)();
+            return true;
+        }
+    }
+    if (notification == BN_CLICKED && id == IDOK) { OnOK(); return true; }
+    if (notification == BN_CLICKED && id == IDCANCEL) { OnCancel(); return true; }
+    return false;
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
+    Dialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lp);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (!self) return FALSE;
+    const INT_PTR result = self->HandleMessage(message, wp, lp);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        self->bound_.clear();
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+INT_PTR Dialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
+    for (const MessageRoute& route : MessageRoutes()) {
+        if (route.message != message) continue;
+        const std::optional<INT_PTR> result = (this->*route.handler)(wp, lp);
+        if (!result) break;
+        if (ReturnsResultDirectly(message)) return *result;
+        ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, *result);
+        return TRUE;
+    }
+
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog() ? TRUE : FALSE;
+    case WM_COMMAND:
+        return RouteCommand(LOWORD(wp), HIWORD(wp)) ? TRUE : FALSE;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+        Control* control = BoundControl(item->hwndItem);
+        if (control && control->OnDrawItem(*item)) {
+            ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC: {
+        const auto dc = reinterpret_cast<HDC>(wp);
+        const auto control = reinterpret_cast<HWND>(lp);
+        if (Control* bound = BoundControl(control))
+            if (HBRUSH brush = bound->OnReflectedColour(dc)) return reinterpret_cast<INT_PTR>(brush);
+        const int colourType = static_cast<int>(message - WM_CTLCOLORMSGBOX);
+        return reinterpret_cast<INT_PTR>(OnColour(dc, control, colourType));
+    }
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace win

@@ -1,0 +1,123 @@
+// The dialog base of every window of the program.
+//
+// A window is a dialog template plus a class derived from Dialog:
+//  - messages reach handlers through two tables the class returns: MessageRoutes() maps a
+//    window message to a member, CommandRoutes() maps (control id, notification) to a
+//    member, menu commands included (notification 0, as BN_CLICKED);
+//  - Exchange() names once which member each control shows; Push() copies all members into
+//    the controls and Read() all controls into the members. Change notifications that a
+//    Push causes are not routed, so a push never re-enters a change handler;
+//  - RunModal() runs the window modally with an owner; IDOK reads the members and ends the
+//    run, IDCANCEL ends it, unless the class routes those ids itself;
+//  - the colour requests of the controls go first to a bound Control (reflected colours),
+//    then to OnColour(), whose default gives the program's dialog colours.
+#pragma once
+
+#include "win/control.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace win {
+
+class Dialog;
+
+// nullopt: not handled here, the dialog's default processing runs.
+using MessageFn = std::optional<INT_PTR> (Dialog::*)(WPARAM, LPARAM);
+using CommandFn = void (Dialog::*)();
+
+struct MessageRoute {
+    UINT message;
+    MessageFn handler;
+};
+
+struct CommandRoute {
+    int id;
+    WORD notification;  // BN_CLICKED (0) also for menu commands, EN_CHANGE, EN_SETFOCUS ...
+    CommandFn handler;
+};
+
+template <class D>
+MessageRoute OnMessage(UINT message, std::optional<INT_PTR> (D::*handler)(WPARAM, LPARAM)) {
+    return {message, static_cast<MessageFn>(handler)};
+}
+
+template <class D>
+CommandRoute OnCommand(int id, void (D::*handler)(), WORD notification = BN_CLICKED) {
+    return {id, notification, static_cast<CommandFn>(handler)};
+}
+
+// The program's dialog colours: grey ground, blue text.
+inline constexpr COLORREF kDialogBackground = RGB(192, 192, 192);
+inline constexpr COLORREF kDialogText = RGB(0, 0, 255);
+
+// One direction of the data exchange between members and controls.
+class DataExchange {
+public:
+    DataExchange(HWND dialog, bool reading) : dialog_(dialog), reading_(reading) {}
+    bool Reading() const { return reading_; }
+
+    // A text member (GBK). A limit in bytes becomes the edit's text limit on a push and
+    // cuts a longer text on a read.
+    void Text(int id, std::string& member, int limit = 0);
+    void Number(int id, int& member);
+
+private:
+    HWND dialog_;
+    bool reading_;
+};
+
+class Dialog {
+public:
+    explicit Dialog(int templateId) : templateId_(templateId) {}
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    virtual ~Dialog() = default;
+
+    // Runs the window modally; returns the value it ended with (IDOK, IDCANCEL), or -1 when
+    // the template could not be made into a window.
+    INT_PTR RunModal(HWND owner);
+    HWND Handle() const { return hwnd_; }
+    HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
+    void EndModal(INT_PTR result) { ::EndDialog(hwnd_, result); }
+
+    void Push();
+    void Read();
+    bool Pushing() const { return pushing_; }
+
+    // Binds a control object to its control; the dialog hands it colour and draw requests.
+    bool Bind(Control& control, int id);
+
+    // The dialog colours for a control colour request of this type.
+    static HBRUSH DialogColours(HDC dc, int colourType);
+    // The label drawing shared by the windows: transparent ground, font, colour, hollow brush.
+    static HBRUSH PaintLabel(HDC dc, HFONT font, COLORREF text);
+
+protected:
+    // The controls exist; return false when the focus was set here.
+    virtual bool OnInitDialog() { return true; }
+    virtual std::span<const MessageRoute> MessageRoutes() const { return {}; }
+    virtual std::span<const CommandRoute> CommandRoutes() const { return {}; }
+    virtual void Exchange(DataExchange& /*dx*/) {}
+    virtual void OnOK();
+    virtual void OnCancel();
+    // A control colour request (colourType is CTLCOLOR_STATIC ...), after reflection.
+    virtual HBRUSH OnColour(HDC dc, HWND control, int colourType);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
+    INT_PTR HandleMessage(UINT message, WPARAM wp, LPARAM lp);
+    bool RouteCommand(int id, WORD notification);
+    Control* BoundControl(HWND hwnd) const;
+
+    int templateId_;
+    HWND hwnd_ = nullptr;
+    bool pushing_ = false;
+    std::vector<Control*> bound_;
+};
+
+}  // namespace win

@@ -1,0 +1,53 @@
+#include "win/gdi.h"
+
+namespace win {
+
+ScopedFont CreatePointFont(int points, const wchar_t* face, bool bold) {
+    WindowDC screen(nullptr);
+    LOGFONTW lf{};
+    lf.lfHeight = -::MulDiv(points, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+    return ScopedFont(::CreateFontIndirectW(&lf));
+}
+
+ScopedBitmap LoadBitmapResource(int id) {
+    return ScopedBitmap(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
+}
+
+ScopedBitmap LoadBitmapResource(const wchar_t* name) {
+    return ScopedBitmap(::LoadBitmapW(::GetModuleHandleW(nullptr), name));
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || !::GetObjectW(bitmap, sizeof info, &info)) return SIZE{0, 0};
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+void CopyBitmap(HDC target, int x, int y, HBITMAP bitmap, int width, int height) {
+    if (!bitmap) return;
+    ScopedMemoryDC memory(::CreateCompatibleDC(target));
+    SelectScope select(memory.Get(), bitmap);
+    ::BitBlt(target, x, y, width, height, memory.Get(), 0, 0, SRCCOPY);
+}
+
+void StretchBitmap(HDC target, const RECT& dest, HBITMAP bitmap) {
+    if (!bitmap) return;
+    const SIZE size = BitmapSize(bitmap);
+    ScopedMemoryDC memory(::CreateCompatibleDC(target));
+    SelectScope select(memory.Get(), bitmap);
+    ::SetStretchBltMode(target, COLORONCOLOR);
+    ::StretchBlt(target, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, memory.Get(), 0, 0,
+                 size.cx, size.cy, SRCCOPY);
+}
+
+void FillFramed(HDC dc, const RECT& rect, COLORREF colour) {
+    ScopedBrush brush(::CreateSolidBrush(colour));
+    SelectScope select(dc, brush.Get());
+    ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+}  // namespace win
