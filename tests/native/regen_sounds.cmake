@@ -1,0 +1,41 @@
+# The sound effects in data/wavefiles come from tools/sounds/make_sounds.py.
+#  sounds.regenerate: writing them afresh gives the committed files byte for byte.
+#  sounds.format:     each committed file is the PCM WAV the program can play, and every
+#                     name the program plays reaches one of them.
+#
+# This file is both included by tests/native/CMakeLists.txt (to register the tests) and
+# run by the first test as a script (cmake -P), which does the regenerating.
+
+if(CMAKE_SCRIPT_MODE_FILE)
+  file(REMOVE_RECURSE "${OUT}")
+  execute_process(
+    COMMAND /usr/bin/python3 "${QOPE_ROOT}/tools/sounds/make_sounds.py" --out "${OUT}"
+    RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "make_sounds.py failed: ${rc}")
+  endif()
+  file(GLOB written RELATIVE "${OUT}" "${OUT}/*")
+  if(NOT written)
+    message(FATAL_ERROR "make_sounds.py wrote nothing into ${OUT}")
+  endif()
+  set(differ "")
+  foreach(name IN LISTS written)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E compare_files "${OUT}/${name}" "${QOPE_ROOT}/data/wavefiles/${name}"
+      RESULT_VARIABLE same)
+    if(NOT same EQUAL 0)
+      list(APPEND differ "${name}")
+    endif()
+  endforeach()
+  if(differ)
+    message(FATAL_ERROR "regenerated sounds differ from data/wavefiles: ${differ}")
+  endif()
+  message(STATUS "sounds reproduced byte for byte: ${written}")
+  return()
+endif()
+
+add_test(NAME sounds.regenerate
+  COMMAND ${CMAKE_COMMAND} -DQOPE_ROOT=${QOPE_ROOT} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/sounds_regen
+          -P ${CMAKE_CURRENT_LIST_FILE})
+add_test(NAME sounds.format
+  COMMAND /usr/bin/python3 ${QOPE_ROOT}/tools/sounds/check_sounds.py ${QOPE_ROOT}/data/wavefiles)
