@@ -51,6 +51,7 @@ std::span<const win::CommandRoute> CPracticeDlg::CommandRoutes() const {
         win::OnCommand(ID_EDITION_98, &CPracticeDlg::OnEdition98),
         win::OnCommand(IDC_COMPARE_TEXT, &CPracticeDlg::OnDisplayFocus, EN_SETFOCUS),
         win::OnCommand(IDC_INPUT_TEXT, &CPracticeDlg::OnDisplayFocus, EN_SETFOCUS),
+        win::OnCommand(IDC_CODE_EDIT, &CPracticeDlg::OnCodeChanged, EN_CHANGE),
         win::OnCommand(IDC_EXIT, &CPracticeDlg::OnExit),
         win::OnCommand(ID_EXIT_SYSTEM, &CPracticeDlg::OnExit),
         win::OnCommand(ID_VERSION_HISTORY, &CPracticeDlg::OnVersionHistory),
@@ -105,6 +106,9 @@ bool CPracticeDlg::OnInitDialog() {
     m_bmpTitle98 = win::LoadBitmapResource(IDB_TITLE98);
     m_fontImpact12 = win::CreatePointFont(12, L"Impact");
     m_fontArial16 = win::CreatePointFont(16, L"Arial");
+    qope::SetLabelFont(Handle(), kArialLabels, m_fontArial16.Get());
+    qope::SetLabelFont(Handle(), kImpactLabels, m_fontImpact12.Get());
+    ::SendDlgItemMessageW(Handle(), IDC_STATUS, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontArial16.Get()), FALSE);
 
     m_strStatus = kNoDrillStatus;
     ::SetWindowTextW(Handle(), L" Qope ");
@@ -204,6 +208,11 @@ void CPracticeDlg::SwitchEdition(int edition) {
         DrawPictureArea(dc.Get());
     }
     Push();
+}
+
+void CPracticeDlg::OnCodeChanged() {
+    // The clock pushes every member on every tick, so the member must follow the field.
+    Read();
 }
 
 void CPracticeDlg::OnDisplayFocus() { ::SetFocus(Item(IDC_CODE_EDIT)); }

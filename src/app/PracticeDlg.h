@@ -40,6 +40,7 @@ private:
     void OnEdition86();
     void OnEdition98();
     void SwitchEdition(int edition);
+    void OnCodeChanged();
     void OnDisplayFocus();
     void OnExit();
     void OnVersionHistory();

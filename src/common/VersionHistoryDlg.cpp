@@ -19,6 +19,7 @@ constexpr int kHandCursorIds[] = {IDOK};
 
 bool CVersionHistoryDlg::OnInitDialog() {
     m_fontText = win::CreatePointFont(12, L"Arial");
+    qope::SetLabelFont(Handle(), kLabels, m_fontText.Get());
     return true;
 }
 

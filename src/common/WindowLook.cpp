@@ -27,6 +27,11 @@ void EraseWithColour(HWND window, HDC dc, COLORREF colour) {
     win::FillFramed(dc, client, colour);
 }
 
+void SetLabelFont(HWND dialog, std::span<const LabelColour> table, HFONT font) {
+    for (const LabelColour& row : table)
+        ::SendDlgItemMessageW(dialog, row.id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 HBRUSH ColourLabel(HDC dc, HWND control, int colourType, std::span<const LabelColour> table, HFONT font) {
     if (colourType != CTLCOLOR_STATIC) return nullptr;
     const int id = ::GetDlgCtrlID(control);

@@ -23,6 +23,11 @@ bool ShowHandCursorOver(HWND under, std::span<const int> ids);
 // A window's ground: its colour inside a one-pixel black frame over the client area.
 void EraseWithColour(HWND window, HDC dc, COLORREF colour);
 
+// Gives the labels of the table their font. The colour handler selects the font too, but
+// a static control may select its own font after asking for its colours (Wine does), so
+// the label's own font must already be the right one.
+void SetLabelFont(HWND dialog, std::span<const LabelColour> table, HFONT font);
+
 // A label of the table drawn transparent in its colour and `font`; nullptr for a control
 // that is not a label of the table, which then keeps the dialog colours.
 HBRUSH ColourLabel(HDC dc, HWND control, int colourType, std::span<const LabelColour> table, HFONT font);

@@ -1,5 +1,6 @@
 #include "win/dialog.h"
 
+#include "win/diagnostics.h"
 #include "win/scoped.h"
 #include "win/text.h"
 
@@ -34,6 +35,27 @@ bool ReturnsResultDirectly(UINT message) {
         return true;
     default:
         return false;
+    }
+}
+
+BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
+    ++*reinterpret_cast<long*>(count);
+    ::EnumChildWindows(hwnd, [](HWND, LPARAM c) -> BOOL { ++*reinterpret_cast<long*>(c); return TRUE; }, count);
+    return TRUE;
+}
+
+LONG_PTR Diagnose(WPARAM query) {
+    switch (query) {
+    case kThreadWindows: {
+        long count = 0;
+        ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+        return count;
+    }
+    case kSystemGdiObjects: return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    case kSystemUserObjects: return ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
+    default:
+        if (query < static_cast<WPARAM>(HandleKind::Count)) return LiveHandles(static_cast<HandleKind>(query));
+        return -1;
     }
 }
 
@@ -152,6 +174,11 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM l
 }
 
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
+    static const UINT diagnostics = ::RegisterWindowMessageW(kDiagnosticsMessage);
+    if (message == diagnostics) {
+        ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, Diagnose(wp));
+        return TRUE;
+    }
     for (const MessageRoute& route : MessageRoutes()) {
         if (route.message != message) continue;
         const std::optional<INT_PTR> result = (this->*route.handler)(wp, lp);

@@ -24,7 +24,14 @@ void ReportFileError(HWND owner, std::string_view path, std::string_view reason)
 
 void DefaultBeep() { ::MessageBeep(0); }
 
+namespace {
+SoundObserver g_soundObserver = nullptr;
+}
+
+void ObserveSounds(SoundObserver observer) { g_soundObserver = observer; }
+
 void PlaySoundAsync(const wchar_t* name) {
+    if (g_soundObserver) g_soundObserver(name);
     // Not SND_FILENAME: the name is first looked up as a sound alias, then as a file.
     ::PlaySoundW(name, nullptr, SND_ASYNC);
 }

@@ -34,4 +34,8 @@ void DefaultBeep();
 // Failure (no file, no device, as under a headless Wine) is normal and silent.
 void PlaySoundAsync(const wchar_t* name);
 
+// Tests watch the sounds asked for, since a headless Wine plays none. nullptr stops it.
+using SoundObserver = void (*)(const wchar_t* name);
+void ObserveSounds(SoundObserver observer);
+
 }  // namespace win

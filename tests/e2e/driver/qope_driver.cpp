@@ -1,0 +1,291 @@
+#include "driver/qope_driver.h"
+
+#include "win/diagnostics.h"
+#include "win/scoped.h"
+
+#include <cstdio>
+#include <thread>
+
+namespace e2e {
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(15ms);
+    }
+}
+
+COLORREF Capture::At(int x, int y) const {
+    const uint32_t p = pixels_[size_t(y) * width_ + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+int Capture::Count(const RECT& area, COLORREF colour) const {
+    int n = 0;
+    for (int y = std::max<LONG>(area.top, 0); y < std::min<LONG>(area.bottom, height_); ++y)
+        for (int x = std::max<LONG>(area.left, 0); x < std::min<LONG>(area.right, width_); ++x)
+            if (At(x, y) == colour) ++n;
+    return n;
+}
+
+RECT Capture::Bounds(const RECT& area, COLORREF colour) const {
+    RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    for (int y = std::max<LONG>(area.top, 0); y < std::min<LONG>(area.bottom, height_); ++y)
+        for (int x = std::max<LONG>(area.left, 0); x < std::min<LONG>(area.right, width_); ++x)
+            if (At(x, y) == colour) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    if (box.left == LONG_MAX) return RECT{0, 0, 0, 0};
+    return box;
+}
+
+bool Capture::SaveBmp(const std::wstring& path) const {
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width_;
+    info.biHeight = -height_;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    const DWORD bytes = DWORD(pixels_.size() * 4);
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + bytes;
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    if (!out) return false;
+    fwrite(&file, sizeof file, 1, out);
+    fwrite(&info, sizeof info, 1, out);
+    fwrite(pixels_.data(), 1, bytes, out);
+    fclose(out);
+    return true;
+}
+
+std::wstring ExePath() {
+    wchar_t buffer[MAX_PATH] = {};
+    ::GetEnvironmentVariableW(L"QOPE_EXE", buffer, MAX_PATH);
+    std::wstring path = buffer;
+    // ctest hands over a Unix path; Wine sees the Unix root as drive Z:.
+    if (!path.empty() && path[0] == L'/') {
+        for (auto& ch : path)
+            if (ch == L'/') ch = L'\\';
+        path = L"Z:" + path;
+    }
+    return path;
+}
+
+namespace {
+
+struct FindData {
+    DWORD pid;
+    std::wstring caption;
+    HWND exclude;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindProcessDialog(HWND hwnd, LPARAM lp) {
+    auto* data = reinterpret_cast<FindData*>(lp);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != data->pid || hwnd == data->exclude || !::IsWindowVisible(hwnd)) return TRUE;
+    wchar_t cls[32] = {};
+    ::GetClassNameW(hwnd, cls, 32);
+    if (std::wstring(cls) != L"#32770") return TRUE;
+    if (!data->caption.empty()) {
+        wchar_t text[256] = {};
+        ::GetWindowTextW(hwnd, text, 256);
+        if (data->caption != text) return TRUE;
+    }
+    data->found = hwnd;
+    return FALSE;
+}
+
+void SendKey(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = WORD(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+std::unique_ptr<Qope> Qope::Start() {
+    std::unique_ptr<Qope> qope(new Qope);
+    qope->exePath_ = ExePath();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + qope->exePath_ + L"\"";
+    if (!::CreateProcessW(qope->exePath_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &qope->process_))
+        return nullptr;
+    qope->pid_ = qope->process_.dwProcessId;
+    Qope* q = qope.get();
+    if (!WaitUntil([q] { return (q->main_ = q->FindDialog(L" Qope ")) != nullptr; }, 30s)) return nullptr;
+    q->BringToFront();
+    q->Settle();
+    return qope;
+}
+
+Qope::~Qope() {
+    if (process_.hProcess) {
+        if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(process_.hProcess, 1);
+            ::WaitForSingleObject(process_.hProcess, 5000);
+        }
+        ::CloseHandle(process_.hThread);
+        ::CloseHandle(process_.hProcess);
+    }
+}
+
+std::wstring Qope::Text(HWND window) const {
+    wchar_t buffer[4096] = {};
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                          &result);
+    return buffer;
+}
+
+HWND Qope::Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = ::GetWindowThreadProcessId(main_, nullptr);
+    if (!::GetGUIThreadInfo(thread, &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+void Qope::Command(int id) const { ::SendMessageW(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+void Qope::PostCommand(int id) const { ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+void Qope::PostSysCommand(WPARAM command) const { ::PostMessageW(main_, WM_SYSCOMMAND, command, 0); }
+
+long Qope::Diagnostics(unsigned query) const {
+    static const UINT message = ::RegisterWindowMessageW(win::kDiagnosticsMessage);
+    return long(::SendMessageW(main_, message, query, 0));
+}
+
+void Qope::BringToFront() const {
+    ::SetForegroundWindow(main_);
+    Settle();
+}
+
+void Qope::Type(const std::wstring& text) const {
+    for (wchar_t ch : text) {
+        const SHORT scan = ::VkKeyScanW(ch);
+        const WORD vk = LOBYTE(scan);
+        const bool shift = (HIBYTE(scan) & 1) != 0;
+        if (shift) SendKey(VK_SHIFT, false);
+        SendKey(vk, false);
+        SendKey(vk, true);
+        if (shift) SendKey(VK_SHIFT, true);
+        Settle();
+    }
+}
+
+void Qope::Key(WORD virtualKey) const {
+    SendKey(virtualKey, false);
+    SendKey(virtualKey, true);
+    Settle();
+}
+
+void Qope::Click(HWND window) const {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+    const int sw = ::GetSystemMetrics(SM_CXSCREEN), sh = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT input[3] = {};
+    for (auto& i : input) i.type = INPUT_MOUSE;
+    input[0].mi.dx = x * 65535 / (sw - 1);
+    input[0].mi.dy = y * 65535 / (sh - 1);
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, input, sizeof input[0]);
+    Settle();
+}
+
+void Qope::Settle() const {
+    // A sent message is answered only once the program looks at its queue again; two
+    // rounds with a pause let the input posted before it be handled too.
+    for (int i = 0; i < 3; ++i) {
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result);
+        std::this_thread::sleep_for(20ms);
+    }
+}
+
+HWND Qope::FindDialog(const std::wstring& caption) const {
+    FindData data{pid_, caption, caption.empty() ? main_ : nullptr};
+    ::EnumWindows(FindProcessDialog, reinterpret_cast<LPARAM>(&data));
+    return data.found;
+}
+
+HWND Qope::WaitForDialog(const std::wstring& caption, std::chrono::milliseconds timeout) const {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindDialog(caption)) != nullptr; }, timeout);
+    return found;
+}
+
+std::wstring Qope::MessageText(HWND box) {
+    wchar_t text[1024] = {};
+    ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    return text;
+}
+
+bool Qope::WaitForExit(std::chrono::milliseconds timeout) const {
+    return ::WaitForSingleObject(process_.hProcess, DWORD(timeout.count())) == WAIT_OBJECT_0;
+}
+
+Capture Qope::CaptureClient(HWND window) const {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    Capture capture(client.right, client.bottom);
+    win::WindowDC screen(nullptr);
+    win::ScopedMemoryDC memory(::CreateCompatibleDC(screen.Get()));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    win::ScopedBitmap dib(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    {
+        win::SelectScope select(memory.Get(), dib.Get());
+        ::BitBlt(memory.Get(), 0, 0, client.right, client.bottom, screen.Get(), origin.x, origin.y, SRCCOPY);
+        ::GdiFlush();
+        memcpy(capture.Data(), bits, size_t(client.right) * client.bottom * 4);
+    }
+    for (int i = 0; i < capture.Width() * capture.Height(); ++i) capture.Data()[i] &= 0x00FFFFFF;
+    return capture;
+}
+
+Capture Qope::ResourceBitmap(int id) const {
+    struct Module {
+        HMODULE handle;
+        ~Module() { if (handle) ::FreeLibrary(handle); }
+    } module{::LoadLibraryExW(exePath_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)};
+    win::ScopedBitmap bitmap(static_cast<HBITMAP>(
+        ::LoadImageW(module.handle, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAP info{};
+    ::GetObjectW(bitmap.Get(), sizeof info, &info);
+    Capture capture(info.bmWidth, info.bmHeight);
+    BITMAPINFO request{};
+    request.bmiHeader.biSize = sizeof request.bmiHeader;
+    request.bmiHeader.biWidth = info.bmWidth;
+    request.bmiHeader.biHeight = -info.bmHeight;
+    request.bmiHeader.biPlanes = 1;
+    request.bmiHeader.biBitCount = 32;
+    win::WindowDC screen(nullptr);
+    ::GetDIBits(screen.Get(), bitmap.Get(), 0, UINT(info.bmHeight), capture.Data(), &request, DIB_RGB_COLORS);
+    for (int i = 0; i < capture.Width() * capture.Height(); ++i) capture.Data()[i] &= 0x00FFFFFF;
+    return capture;
+}
+
+}  // namespace e2e

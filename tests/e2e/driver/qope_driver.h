@@ -1,0 +1,91 @@
+// Drives a running qope.exe from another process, as a learner would: real keystrokes
+// and clicks through SendInput, menu commands as the menu sends them, and reads back what
+// the windows show (control texts, the focus, pixels of the screen).
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+// Polls `condition` until it holds or the time is up.
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5s);
+
+// A screen capture of a window's client area.
+class Capture {
+public:
+    Capture(int width, int height) : width_(width), height_(height), pixels_(size_t(width) * height) {}
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    COLORREF At(int x, int y) const;
+    uint32_t* Data() { return pixels_.data(); }
+    // How many pixels of the rectangle have exactly this colour.
+    int Count(const RECT& area, COLORREF colour) const;
+    // The smallest rectangle holding every pixel of this colour inside `area`.
+    RECT Bounds(const RECT& area, COLORREF colour) const;
+    bool SaveBmp(const std::wstring& path) const;
+
+private:
+    int width_, height_;
+    std::vector<uint32_t> pixels_;  // 0x00RRGGBB, top-down
+};
+
+class Qope {
+public:
+    // Starts the program (QOPE_EXE names it) and waits for its main window.
+    static std::unique_ptr<Qope> Start();
+    ~Qope();
+
+    HWND Main() const { return main_; }
+    HWND Item(int id) const { return ::GetDlgItem(main_, id); }
+    DWORD ProcessId() const { return pid_; }
+
+    std::wstring Text(HWND window) const;
+    std::wstring Text(int id) const { return Text(Item(id)); }
+    // The window that has the keyboard focus in the program.
+    HWND Focus() const;
+
+    // Menu commands and buttons, as the menu and the button send them.
+    void Command(int id) const;
+    void PostCommand(int id) const;
+    void PostSysCommand(WPARAM command) const;
+    long Diagnostics(unsigned query) const;
+
+    // Real input into the foreground window of the program.
+    void Type(const std::wstring& text) const;
+    void Key(WORD virtualKey) const;
+    void Click(HWND window) const;
+    void BringToFront() const;
+    // Waits until the program has handled what was sent so far.
+    void Settle() const;
+
+    // Another top-level dialog of the program (a message box, a tool window).
+    HWND FindDialog(const std::wstring& caption = {}) const;
+    HWND WaitForDialog(const std::wstring& caption = {}, std::chrono::milliseconds timeout = 5s) const;
+    // The text of a message box (its static text).
+    static std::wstring MessageText(HWND box);
+
+    bool WaitForExit(std::chrono::milliseconds timeout = 5s) const;
+    Capture CaptureClient(HWND window) const;
+
+    // The program's bitmap resource `id`, read from its file, as 0x00RRGGBB top-down.
+    Capture ResourceBitmap(int id) const;
+
+private:
+    Qope() = default;
+    PROCESS_INFORMATION process_{};
+    DWORD pid_ = 0;
+    HWND main_ = nullptr;
+    std::wstring exePath_;
+};
+
+std::wstring ExePath();
+
+}  // namespace e2e
