@@ -1,0 +1,109 @@
+"""Contact sheet and main-window mock-up, for looking at the pictures (never committed).
+
+The mock-up lays the pictures out as the main window will: the background stretched over
+the client area, the title picture at its origin, the buttons at their pixel rectangles,
+and the labels and fields of the template (texts and positions from qope.rc, label
+colours read from the window's own table) so that contrast can be judged. Under Wine the
+fonts differ a little; the screenshots of the running program are the final word.
+"""
+from __future__ import annotations
+
+import re
+from pathlib import Path
+
+from PIL import Image, ImageDraw
+
+from . import fonts
+from .layout import TITLE_ORIGIN, TITLE_SHOWN, px_rect
+
+_IMPACT_TABLE = "kImpactLabels"
+STATUS_ID, STATUS_TEXT = "IDC_STATUS", "你还没有选择练习内容！"
+ICON_ID, CODE_EDIT_ID = "IDC_APP_ICON", "IDC_CODE_EDIT"
+
+
+def label_colours(window_source: Path) -> dict[str, tuple]:
+    """control id -> (rgb, impact?) from the window's label tables; empty if not found."""
+    try:
+        src = window_source.read_text(encoding="utf-8")
+    except OSError:
+        return {}
+    named = {m[0]: tuple(int(v) for v in m[1:]) for m in
+             re.findall(r"(k\w+)\s*=\s*RGB\((\d+),\s*(\d+),\s*(\d+)\)", src)}
+    out = {}
+    for table, body in re.findall(r"LabelColour\s+(\w+)\[\]\s*=\s*\{(.*?)\};", src, re.S):
+        for ident, colour in re.findall(r"\{(IDC_\w+),\s*(k\w+)\}", body):
+            if colour in named:
+                out[ident] = (named[colour], table == _IMPACT_TABLE)
+    return out
+
+
+def _sunken(d, box, fill):
+    x0, y0, x1, y1 = box
+    d.rectangle(box, fill=fill)
+    d.line([(x0, y1), (x0, y0), (x1, y0)], fill=(128, 128, 128))
+    d.line([(x0 + 1, y1), (x1, y1), (x1, y0 + 1)], fill=(255, 255, 255))
+
+
+def mockup(pictures: dict, window, colours: dict, state_of=lambda b: "U") -> Image.Image:
+    cw, ch = window.client_size
+    img = pictures["522"].convert("RGB").resize((cw, ch), Image.NEAREST)
+    img.paste(pictures["619"].convert("RGB").crop((0, 0) + TITLE_SHOWN), TITLE_ORIGIN)
+    d = ImageDraw.Draw(img)
+    for g in window.groups:
+        x0, y0, x1, y1 = px_rect(g)
+        d.rectangle((x0, y0 + 8, x1 - 1, y1 - 1), outline=(128, 128, 128))
+        d.rectangle((x0 + 1, y0 + 9, x1, y1), outline=(255, 255, 255))
+        d.rectangle((x0 + 1, y0 + 9, x1 - 1, y1 - 1), outline=(128, 128, 128))
+    for c in window.dialog.controls:
+        box = px_rect(c.rect)
+        if c.kind == "EDITTEXT":
+            _sunken(d, box, (255, 255, 255) if c.ident == CODE_EDIT_ID else (192, 192, 192))
+        elif c.cls == "msctls_progress32":
+            _sunken(d, box, (192, 192, 192))
+        elif c.ident == ICON_ID and "icon32" in pictures:
+            ico = pictures["icon32"]
+            img.paste(ico, box[:2], ico)
+        elif c.ident == STATUS_ID:
+            f = fonts.font("hei", 21)
+            bb = d.textbbox(box[:2], STATUS_TEXT, font=f)
+            d.rectangle(bb, fill=(255, 255, 0))
+            d.text(box[:2], STATUS_TEXT, font=f, fill=(255, 0, 0))
+        elif c.kind == "LTEXT" and c.text:
+            rgb, impact = colours.get(c.ident, ((0, 0, 255), False))
+            if c.ident not in colours:   # unlisted statics keep the dialog colours
+                d.rectangle(box, fill=(192, 192, 192))
+            tall = c.rect[3] > 2 * c.rect[2]
+            f = fonts.font("condensed" if impact and not tall else "hei", 16 if impact else 21)
+            if tall:                      # a narrow, tall static wraps one glyph a line
+                f = fonts.font("hei", 15)
+                for i, glyph in enumerate(c.text):
+                    d.text((box[0], box[1] + 16 * i), glyph, font=f, fill=rgb)
+            else:
+                d.text(box[:2], c.text, font=f, fill=rgb)
+    for b in window.buttons:
+        img.paste(pictures[b.base + state_of(b)].convert("RGB"), (b.left, b.top))
+    return img
+
+
+def contact_sheet(pictures: dict, scale_small: int = 2) -> Image.Image:
+    """Every picture on a grey sheet with its name; small ones enlarged."""
+    f = fonts.font("arial", 11)
+    items = []
+    for name, pic in pictures.items():
+        p = pic.convert("RGBA")
+        if p.width <= 100:
+            p = p.resize((p.width * scale_small, p.height * scale_small), Image.NEAREST)
+        items.append((name, p, max(p.width, int(f.getlength(name)))))
+    width, x, y, row_h, placed = 1600, 10, 10, 0, []
+    for name, p, w in items:
+        if x + w > width - 10:
+            x, y, row_h = 10, y + row_h + 24, 0
+        placed.append((name, p, x, y))
+        x += w + 12
+        row_h = max(row_h, p.height)
+    sheet = Image.new("RGB", (width, y + row_h + 30), (170, 170, 170))
+    d = ImageDraw.Draw(sheet)
+    for name, p, x, y in placed:
+        sheet.paste(p, (x, y), p)
+        d.text((x, y + p.height + 2), name, font=f, fill=(0, 0, 0))
+    return sheet
