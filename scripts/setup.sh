@@ -10,7 +10,7 @@ packages=(
   wine wine64 xvfb xdotool x11-utils x11-apps openbox imagemagick
   # fonts: dialog and label faces under Wine, and the artwork generator
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
-  fonts-bebas-neue fonts-hanazono fonts-babelstone-han
+  fonts-bebas-neue fonts-hanazono fonts-babelstone-han fonts-arphic-ukai
   # generators: pictures, sounds, help
   python3 python3-pil sox espeak-ng fp-utils
 )
