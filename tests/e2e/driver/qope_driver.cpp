@@ -240,11 +240,27 @@ bool Qope::WaitForExit(std::chrono::milliseconds timeout) const {
     return ::WaitForSingleObject(process_.hProcess, DWORD(timeout.count())) == WAIT_OBJECT_0;
 }
 
+namespace {
+Capture CaptureScreen(POINT origin, RECT client);
+}
+
 Capture Qope::CaptureClient(HWND window) const {
     RECT client{};
     ::GetClientRect(window, &client);
     POINT origin{0, 0};
     ::ClientToScreen(window, &origin);
+    return CaptureScreen(origin, client);
+}
+
+Capture Qope::CaptureWindow(HWND window) const {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return CaptureScreen(POINT{rect.left, rect.top}, RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top});
+}
+
+namespace {
+// The screen pixels of `client` (a size) at `origin`.
+Capture CaptureScreen(POINT origin, RECT client) {
     Capture capture(client.right, client.bottom);
     win::WindowDC screen(nullptr);
     win::ScopedMemoryDC memory(::CreateCompatibleDC(screen.Get()));
@@ -265,6 +281,7 @@ Capture Qope::CaptureClient(HWND window) const {
     for (int i = 0; i < capture.Width() * capture.Height(); ++i) capture.Data()[i] &= 0x00FFFFFF;
     return capture;
 }
+}  // namespace
 
 Capture Qope::ResourceBitmap(int id) const {
     struct Module {

@@ -74,6 +74,8 @@ public:
 
     bool WaitForExit(std::chrono::milliseconds timeout = 5s) const;
     Capture CaptureClient(HWND window) const;
+    // The whole window, frame and caption included.
+    Capture CaptureWindow(HWND window) const;
 
     // The program's bitmap resource `id`, read from its file, as 0x00RRGGBB top-down.
     Capture ResourceBitmap(int id) const;

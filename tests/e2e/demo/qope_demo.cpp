@@ -1,0 +1,41 @@
+// A short scripted session for the run command: starts Qope, switches to the 98 edition
+// and back, opens the version history, and writes a screenshot (BMP) after each step
+// into the folder named on the command line.
+#include "driver/qope_driver.h"
+#include "res/resource.h"
+
+#include <cstdio>
+#include <string>
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring folder = argc > 1 ? argv[1] : L".";
+    auto qope = e2e::Qope::Start();
+    if (!qope) {
+        std::fprintf(stderr, "qope.exe did not show its main window\n");
+        return 1;
+    }
+    auto shot = [&](HWND window, const wchar_t* name) {
+        const std::wstring path = folder + L"\\" + name + L".bmp";
+        const bool saved = qope->CaptureWindow(window).SaveBmp(path);
+        std::printf("%ls %s\n", name, saved ? "saved" : "NOT saved");
+        return saved;
+    };
+    bool ok = shot(qope->Main(), L"1-start-86");
+    qope->Command(ID_EDITION_98);
+    qope->Settle();
+    ok &= shot(qope->Main(), L"2-edition-98");
+    qope->Command(ID_EDITION_86);
+    qope->Settle();
+    ok &= shot(qope->Main(), L"3-back-to-86");
+    qope->PostCommand(ID_VERSION_HISTORY);
+    if (HWND history = qope->WaitForDialog(L"关于Qope......")) {
+        qope->Settle();
+        ok &= shot(history, L"4-version-history");
+        ::SendMessageW(history, WM_COMMAND, IDOK, 0);
+    } else {
+        ok = false;
+    }
+    qope->PostCommand(ID_EXIT_SYSTEM);
+    ok &= qope->WaitForExit();
+    return ok ? 0 : 1;
+}
