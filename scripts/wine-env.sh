@@ -1,0 +1,259 @@
+# shellcheck shell=bash
+# The Wine environment of Qope: sourced by run.sh, test.sh and wine-run.sh (ctest's
+# emulator), so every Windows program of the project sees the same prefix, locale,
+# fonts, desktop and data tree.
+#
+# Sourcing only sets variables and defines functions. Run directly it offers a few
+# commands for working by hand:
+#   scripts/wine-env.sh prefix      fresh prefix with data tree (needs an X display)
+#   scripts/wine-env.sh data        re-install the data tree into the prefix
+#   scripts/wine-env.sh shell       Xvfb + fresh prefix + wineserver, then a shell in which
+#                                   `ctest --test-dir build/win` works; all ends with it
+#
+# Why each setting:
+# - LANG: Wine takes the ANSI/OEM code pages (936 for GBK), the user and UI locale (0804)
+#   and its CJK font defaults and links from the Unix locale of LC_CTYPE/LC_MESSAGES,
+#   so the locale must be zh_CN. Debian machines here only have C.UTF-8, so when
+#   zh_CN.UTF-8 is not installed we compile it once with localedef (from the `locales`
+#   package's sources) into build/wine/locale and point glibc there with LOCPATH: no
+#   system change, no root needed. UTF-8 rather than GBK keeps Unix file names in UTF-8.
+#   LANGUAGE=en keeps the messages of the Linux tools in English; Wine ignores it.
+# - Font replacements: the program asks for 宋体, 黑体, Arial and Impact. The 宋体 face was
+#   chosen by measurement (tests/e2e/fontmetrics, a DS_SETFONT dialog "宋体" 16 pt, 96 DPI);
+#   Windows gives base units 11 x 21. Measured under Wine 8.0 here:
+#       AR PL UMing CN        11 x 22   tmHeight 22, tmAveCharWidth 11   <- chosen
+#       AR PL UKai CN         11 x 23   tmHeight 23, tmAveCharWidth 10
+#       WenQuanYi Zen Hei     11 x 26   tmHeight 26, tmAveCharWidth 9
+#       HanaMinA              11 x 27   tmHeight 27, tmAveCharWidth 11
+#       BabelStone Han        11 x 26   tmHeight 26, tmAveCharWidth 21
+#       Noto Serif CJK SC     13 x 30   tmHeight 30, tmAveCharWidth 21
+#       Noto Sans CJK SC      12 x 30   tmHeight 30, tmAveCharWidth 21
+#   Only the replacement's family is mapped; the weight comes from the request, and the
+#   program asks for Impact at normal weight, so Impact needs a family whose regular face
+#   is heavy and narrow.
+# - Virtual desktop: windows get Wine's own captions and frames without a window manager,
+#   and every program of a run (the tutor, a test driver) shares one desktop.
+# - WINEDLLOVERRIDES: no Mono or Gecko installer prompt at wineboot (Debian has neither),
+#   and no winemenubuilder writing menu entries into the host's home.
+# - Crash dialog off: a crashing test prints winedbg's backtrace and ends instead of
+#   waiting for a click on a screen nobody sees.
+
+QOPE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+: "${QOPE_WINE_DIR:=$QOPE_ROOT/build/wine}"
+: "${QOPE_WINEPREFIX:=$QOPE_WINE_DIR/prefix}"
+export QOPE_ROOT QOPE_WINE_DIR QOPE_WINEPREFIX
+export QOPE_INSTALL_ROOT_UNIX="$QOPE_WINEPREFIX/drive_c/Program Files/zel/qope"
+QOPE_WINE_LOGS=$QOPE_WINE_DIR/logs
+
+export WINEPREFIX=$QOPE_WINEPREFIX
+export WINEARCH=win64
+export WINEDEBUG=${QOPE_WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+unset WINESERVER WINELOADER WINEDLLPATH
+
+QOPE_SCREEN=1024x768
+QOPE_FONT_REPLACEMENTS=(
+  "宋体=AR PL UMing CN"
+  "SimSun=AR PL UMing CN"
+  "黑体=WenQuanYi Zen Hei"
+  "SimHei=WenQuanYi Zen Hei"
+  "Arial=Liberation Sans"
+  "Impact=Bebas Neue"
+)
+
+# --- locale ------------------------------------------------------------------------------
+
+qope_wine_locale() {
+  if locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
+    unset LOCPATH
+  else
+    local dir=$QOPE_WINE_DIR/locale
+    if [ ! -e "$dir/zh_CN.UTF-8/LC_CTYPE" ]; then
+      # Built aside and renamed, so parallel callers never see half a locale.
+      mkdir -p "$dir"
+      local tmp
+      tmp=$(mktemp -d "$dir/.build.XXXXXX")
+      if ! localedef -i zh_CN -f UTF-8 "$tmp/zh_CN.UTF-8" >"$dir/localedef.log" 2>&1 \
+         && [ ! -e "$tmp/zh_CN.UTF-8/LC_CTYPE" ]; then
+        echo "wine-env: cannot build the zh_CN.UTF-8 locale (is the 'locales' package installed?)" >&2
+        cat "$dir/localedef.log" >&2
+        rm -rf "$tmp"
+        return 1
+      fi
+      mv -T "$tmp/zh_CN.UTF-8" "$dir/zh_CN.UTF-8" 2>/dev/null || true
+      rm -rf "$tmp"
+    fi
+    export LOCPATH=$dir
+  fi
+  unset LC_ALL LC_CTYPE LC_MESSAGES LC_COLLATE LC_NUMERIC LC_TIME LC_MONETARY
+  export LANG=zh_CN.UTF-8 LANGUAGE=en
+}
+qope_wine_locale || return 1 2>/dev/null || exit 1
+
+# --- X display ---------------------------------------------------------------------------
+
+QOPE_XVFB_PID=
+
+# Starts a private Xvfb (Xvfb chooses a free display number itself) and exports DISPLAY.
+qope_xvfb_start() {
+  mkdir -p "$QOPE_WINE_LOGS"
+  local numfile=$QOPE_WINE_LOGS/xvfb.display
+  rm -f "$numfile"
+  Xvfb -displayfd 3 -screen 0 "${QOPE_SCREEN}x24" -nolisten tcp -noreset \
+    3>"$numfile" </dev/null >"$QOPE_WINE_LOGS/xvfb.log" 2>&1 &
+  QOPE_XVFB_PID=$!
+  local i
+  for ((i = 0; i < 100; i++)); do
+    if [ -s "$numfile" ] && grep -q '^[0-9]' "$numfile"; then
+      DISPLAY=":$(head -n1 "$numfile")"
+      export DISPLAY
+      return 0
+    fi
+    kill -0 "$QOPE_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "wine-env: Xvfb did not start, see $QOPE_WINE_LOGS/xvfb.log" >&2
+  return 1
+}
+
+qope_xvfb_stop() {
+  if [ -n "$QOPE_XVFB_PID" ]; then
+    kill "$QOPE_XVFB_PID" 2>/dev/null
+    wait "$QOPE_XVFB_PID" 2>/dev/null
+    QOPE_XVFB_PID=
+  fi
+}
+
+# An X display for Wine: the caller's when there is one, else a private Xvfb.
+qope_display_ensure() {
+  if [ -n "${DISPLAY:-}" ]; then return 0; fi
+  qope_xvfb_start
+}
+
+# --- wineserver --------------------------------------------------------------------------
+
+QOPE_WINESERVER_STARTED=
+
+# A persistent wineserver, started before any other Wine process: the server and the
+# helpers Wine spawns (services, explorer's desktop, ...) keep the standard output and
+# error of whoever started them, and one holding CI's pipe makes the run hang. Its output
+# goes to a log file instead.
+qope_wineserver_start() {
+  mkdir -p "$WINEPREFIX" "$QOPE_WINE_LOGS"
+  wineserver -p </dev/null >>"$QOPE_WINE_LOGS/wineserver.log" 2>&1 || return 1
+  QOPE_WINESERVER_STARTED=1
+}
+
+# Ends the prefix's wineserver and every Wine process in it, and waits until it is gone.
+qope_wineserver_stop() {
+  [ -d "$WINEPREFIX" ] || return 0
+  wineserver -k </dev/null >>"$QOPE_WINE_LOGS/wineserver.log" 2>&1 || true
+  timeout 20 wineserver -w </dev/null >>"$QOPE_WINE_LOGS/wineserver.log" 2>&1 || true
+  QOPE_WINESERVER_STARTED=
+}
+
+# --- prefix ------------------------------------------------------------------------------
+
+# The registry settings of the environment, as a .reg file (UTF-16 with BOM, as regedit
+# wants for the Chinese value names).
+qope_wine_reg_file() {
+  local out=$1 entry
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="%s"\r\n\r\n' "$QOPE_SCREEN"
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    for entry in "${QOPE_FONT_REPLACEMENTS[@]}"; do
+      printf '"%s"="%s"\r\n' "${entry%%=*}" "${entry#*=}"
+    done
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
+  } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$out"
+}
+
+# Makes a fresh prefix, configured, with the data tree installed, and leaves a
+# persistent wineserver running for it (and its desktop started). Needs $DISPLAY.
+qope_wine_prefix_fresh() {
+  local t0=$SECONDS
+  mkdir -p "$QOPE_WINE_LOGS"
+  # A server still running for an old prefix of this path belongs to an earlier run.
+  [ -d "$WINEPREFIX" ] && qope_wineserver_stop
+  rm -rf "$WINEPREFIX"
+  qope_wineserver_start || return 1
+  if ! wineboot -i </dev/null >"$QOPE_WINE_LOGS/wineboot.log" 2>&1; then
+    echo "wine-env: wineboot failed, see $QOPE_WINE_LOGS/wineboot.log" >&2
+    return 1
+  fi
+  # wineboot may have started a desktop before the settings below existed: restart the
+  # server so that the desktop comes up as configured.
+  qope_wineserver_stop
+  qope_wineserver_start || return 1
+  qope_wine_reg_file "$QOPE_WINE_DIR/qope.reg"
+  wine regedit /S "$(qope_winpath "$QOPE_WINE_DIR/qope.reg")" </dev/null \
+    >>"$QOPE_WINE_LOGS/wineboot.log" 2>&1 || { echo "wine-env: regedit failed" >&2; return 1; }
+  # Start the desktop now, from here, with its output in the log (see qope_wineserver_start).
+  wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >>"$QOPE_WINE_LOGS/desktop.log" 2>&1
+  qope_wine_install_data || return 1
+  echo "wine-env: fresh prefix $WINEPREFIX in $((SECONDS - t0)) s"
+}
+
+# Copies data/ (and the compiled help file, once the build makes one) to the install
+# root C:\Program Files\zel\qope\. Safe to re-run after data changes: the old tree goes.
+qope_wine_install_data() {
+  local dest=$QOPE_INSTALL_ROOT_UNIX
+  [ -d "$WINEPREFIX/drive_c" ] || { echo "wine-env: no prefix at $WINEPREFIX" >&2; return 1; }
+  rm -rf "$dest"
+  mkdir -p "$dest"
+  cp -R "$QOPE_ROOT/data/." "$dest/"
+  local chm
+  for chm in "$QOPE_ROOT/data/qope.chm" "$QOPE_ROOT"/build/win/*/qope.chm "$QOPE_ROOT"/build/win/qope.chm; do
+    if [ -f "$chm" ]; then cp "$chm" "$dest/qope.chm"; break; fi
+  done
+}
+
+# --- helpers -----------------------------------------------------------------------------
+
+# Windows path of a Unix path, through Wine's Z: drive (the whole Unix tree); no Wine
+# process needed.
+qope_winpath() {
+  local p=$1
+  case $p in /*) ;; *) p=$PWD/$p ;; esac
+  p=${p//\/\//\/}
+  printf 'Z:%s\n' "${p//\//\\}"
+}
+
+# Starts everything a session needs: an X display (a private Xvfb when $DISPLAY is empty,
+# or always when the first argument is "private"), a fresh prefix, its wineserver. The
+# trap ends all of it when the calling script exits.
+qope_wine_session_begin() {
+  trap qope_wine_session_end EXIT
+  trap 'exit 130' INT TERM HUP
+  if [ "${1:-}" = private ]; then qope_xvfb_start || return 1; else qope_display_ensure || return 1; fi
+  qope_wine_prefix_fresh
+}
+
+qope_wine_session_end() {
+  [ -n "$QOPE_WINESERVER_STARTED" ] && qope_wineserver_stop
+  qope_xvfb_stop
+}
+
+# --- commands when run directly ------------------------------------------------------------
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  set -uo pipefail
+  case ${1:-} in
+    prefix)
+      qope_display_ensure && qope_wine_prefix_fresh
+      rc=$?
+      qope_wineserver_stop
+      qope_xvfb_stop
+      exit $rc ;;
+    data) qope_wine_install_data ;;
+    shell)
+      qope_wine_session_begin private || exit 1
+      echo "wine-env: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX; leave the shell to stop Wine and Xvfb"
+      bash -i ;;
+    *)
+      echo "usage: $0 prefix | data | shell" >&2
+      exit 2 ;;
+  esac
+fi
