@@ -1,0 +1,68 @@
+// The Wubi code-table files and the reading of one drill set.
+//
+// Every file is a list of fixed-width GBK records ending in CR LF; nothing is parsed,
+// record i lies at byte i × record length. A set is 28 consecutive records: the item
+// fields and the code fields, each concatenated in record order.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace qope {
+
+enum class TableLayout { Paired, Combined };
+
+struct CodeTableFile {
+    int kind;            // PracticeKind
+    int edition;         // 86 or 98
+    TableLayout layout;
+    const char* itemFile;
+    const char* codeFile;  // "" for a combined file
+    int codeWidth;
+    int itemWidth;
+    int starts;          // N: start records are drawn from 0 .. N - 1
+};
+
+inline constexpr int kSetRecords = 28;
+
+// The file row of a drill in an edition; nullptr when the edition has no such drill.
+const CodeTableFile* FindCodeTable(int kind, int edition);
+
+// The record length of the item file and of the code file (the same file when combined).
+int ItemRecordLength(const CodeTableFile& table);
+int CodeRecordLength(const CodeTableFile& table);
+
+// The start record of a set: seconds (0-59) × the next rand() value, modulo N.
+int ChooseStartIndex(int seconds, int randomValue, int starts);
+
+// A file opened for reading by seek and read. The window opens files through the
+// system; the tests through the C library.
+class RecordSource {
+public:
+    virtual ~RecordSource() = default;
+    // Reads `count` bytes at `offset`; false when the file ends before them.
+    virtual bool ReadAt(std::int64_t offset, char* buffer, int count) = 0;
+};
+
+struct CodeTable {
+    std::string items;  // 28 item fields
+    std::string codes;  // 28 code fields: the expected code string
+    int start = 0;
+};
+
+// Which file of a set could not be read.
+enum class SetFailure { None, ItemFile, CodeFile };
+
+// Reads a set from its files (for a combined layout both sources are the one file): the
+// item fields first, then the code fields. On failure `set` is left empty.
+SetFailure ReadSet(const CodeTableFile& table, int start, RecordSource& itemFile, RecordSource& codeFile,
+                   CodeTable& set);
+
+// Reads the 28 fields at `fieldOffset` of records start .. start + 27 and appends them to
+// `text`. False (and `text` unchanged) when the file is too short for the set or a field
+// holds a zero byte: either means a damaged file, whose items would no longer line up
+// with their codes.
+bool ReadFields(RecordSource& file, int start, int recordLength, int fieldOffset, int width, std::string& text);
+
+}  // namespace qope

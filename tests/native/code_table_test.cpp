@@ -1,0 +1,143 @@
+// Reading a drill set from the code-table files: start index, offsets, both layouts, and
+// damaged files.
+#include "common/crt_rand.h"
+#include "drill/code_table.h"
+#include "stdio_source.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using qope::CodeTable;
+using qope::FindCodeTable;
+
+TEST(CrtRand, DrawsTheWindowsSequence) {
+    qope::CrtRand rand;
+    const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+    for (int value : expected) EXPECT_EQ(rand.Next(), value);
+}
+
+TEST(StartIndex, IsSecondsTimesRandModuloN) {
+    EXPECT_EQ(qope::ChooseStartIndex(0, 18467, 7272), 0);  // second 0 is always record 0
+    EXPECT_EQ(qope::ChooseStartIndex(59, 32767, 7272), 59 * 32767 % 7272);
+    EXPECT_EQ(qope::ChooseStartIndex(13, 41, 790), 533);
+    for (int seconds = 0; seconds < 60; ++seconds)
+        EXPECT_LT(qope::ChooseStartIndex(seconds, 32767, 49), 49);
+}
+
+TEST(CodeTableFiles, LayoutsAndRecordLengths) {
+    const auto* one86 = FindCodeTable(1, 86);
+    const auto* one98 = FindCodeTable(1, 98);
+    ASSERT_TRUE(one86 && one98);
+    EXPECT_STREQ(one86->itemFile, one98->itemFile);  // one file for both editions
+    EXPECT_EQ(qope::ItemRecordLength(*one86), 6);
+    EXPECT_EQ(qope::ItemRecordLength(*FindCodeTable(2, 98)), 7);
+    EXPECT_EQ(qope::ItemRecordLength(*FindCodeTable(12, 86)), 10);
+    EXPECT_EQ(qope::CodeRecordLength(*FindCodeTable(12, 86)), 6);
+    EXPECT_EQ(qope::ItemRecordLength(*FindCodeTable(15, 98)), 26);
+    EXPECT_EQ(FindCodeTable(17, 98), nullptr);  // character roots: 86 only
+    EXPECT_EQ(FindCodeTable(4, 86)->starts, 7272);
+}
+
+class FixtureFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("qope-codetable-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const fs::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    fs::path dir_;
+};
+
+// n records "<letter><letter> <i%10>" style: a recognisable field per record.
+std::string Records(int n, int width, const std::function<std::string(int)>& field) {
+    std::string out;
+    for (int i = 0; i < n; ++i) {
+        std::string f = field(i);
+        f.resize(static_cast<size_t>(width), ' ');
+        out += f + "\r\n";
+    }
+    return out;
+}
+
+TEST_F(FixtureFiles, CombinedLayoutTakesCodeAtZeroAndItemAfterIt) {
+    // 98 two-level short codes: code 3, character 2, CR LF = 7 bytes a record.
+    const auto* table = FindCodeTable(2, 98);
+    const std::string bytes = Records(40, 5, [](int i) { return std::string{char('a' + i % 25), 'b', ' ', char(0xB0 + i), char(0xA1 + i)}; });
+    const std::string path = Write("twosimpcode98.txt", bytes);
+    StdioSource file(path);
+    CodeTable set;
+    ASSERT_EQ(qope::ReadSet(*table, 0, file, file, set), qope::SetFailure::None);
+    ASSERT_EQ(set.items.size(), 56u);
+    ASSERT_EQ(set.codes.size(), 84u);
+    for (int k = 0; k < 28; ++k) {
+        EXPECT_EQ(set.items.substr(size_t(2 * k), 2), bytes.substr(size_t(7 * k + 3), 2)) << k;
+        EXPECT_EQ(set.codes.substr(size_t(3 * k), 3), bytes.substr(size_t(7 * k), 3)) << k;
+    }
+}
+
+TEST_F(FixtureFiles, PairedLayoutReadsTheSameRecordsOfBothFiles) {
+    // 86 two-character words: word 8 / code 4.
+    const auto* table = FindCodeTable(12, 86);
+    const std::string items = Write("Twowordsch.txt", Records(60, 8, [](int i) { return "w" + std::to_string(i); }));
+    const std::string codes = Write("TwowordsCode.txt", Records(60, 4, [](int i) { return "c" + std::to_string(i); }));
+    StdioSource itemFile(items), codeFile(codes);
+    CodeTable set;
+    ASSERT_EQ(qope::ReadSet(*table, 30, itemFile, codeFile, set), qope::SetFailure::None);
+    EXPECT_EQ(set.items.size(), 224u);
+    EXPECT_EQ(set.codes.size(), 112u);
+    EXPECT_EQ(set.items.substr(0, 8), "w30     ");
+    EXPECT_EQ(set.items.substr(27 * 8, 8), "w57     ");
+    EXPECT_EQ(set.codes.substr(0, 4), "c30 ");
+    EXPECT_EQ(set.codes.substr(27 * 4, 4), "c57 ");
+    EXPECT_EQ(set.start, 30);
+}
+
+TEST_F(FixtureFiles, AFileTooShortForTheSetLoadsNothing) {
+    const auto* table = FindCodeTable(12, 86);
+    const std::string items = Write("Twowordsch.txt", Records(40, 8, [](int i) { return "w" + std::to_string(i); }));
+    const std::string codes = Write("TwowordsCode.txt", Records(30, 4, [](int i) { return "c" + std::to_string(i); }));
+    StdioSource itemFile(items), codeFile(codes);
+    CodeTable set;
+    // Records 5 .. 32 exist in the item file but not in the code file.
+    EXPECT_EQ(qope::ReadSet(*table, 5, itemFile, codeFile, set), qope::SetFailure::CodeFile);
+    EXPECT_TRUE(set.items.empty());
+    EXPECT_TRUE(set.codes.empty());
+    EXPECT_EQ(qope::ReadSet(*table, 20, itemFile, itemFile, set), qope::SetFailure::ItemFile);
+    // A record cut in the middle is short too.
+    const std::string cut = Write("cut.txt", Records(28, 8, [](int) { return "x"; }).substr(0, 28 * 10 - 3));
+    StdioSource cutFile(cut);
+    EXPECT_EQ(qope::ReadSet(*table, 0, cutFile, codeFile, set), qope::SetFailure::ItemFile);
+}
+
+TEST_F(FixtureFiles, AZeroByteInAFieldIsADamagedFile) {
+    const auto* table = FindCodeTable(4, 86);
+    std::string bytes = Records(40, 2, [](int) { return "\xCE\xD2"; });
+    bytes[10 * 4 + 1] = '\0';
+    const std::string items = Write("AllCodech.txt", bytes);
+    const std::string codes = Write("AllCodeen.txt", Records(40, 4, [](int) { return "trnt"; }));
+    StdioSource itemFile(items), codeFile(codes);
+    CodeTable set;
+    EXPECT_EQ(qope::ReadSet(*table, 0, itemFile, codeFile, set), qope::SetFailure::ItemFile);
+    EXPECT_EQ(qope::ReadSet(*table, 11, itemFile, codeFile, set), qope::SetFailure::None);
+}
+
+TEST_F(FixtureFiles, AMissingFileReadsNothing) {
+    StdioSource missing((dir_ / "nope.txt").string());
+    EXPECT_FALSE(missing.Open());
+    CodeTable set;
+    EXPECT_EQ(qope::ReadSet(*FindCodeTable(1, 86), 0, missing, missing, set), qope::SetFailure::ItemFile);
+}
+
+}  // namespace
