@@ -3,7 +3,11 @@
 #include "common/AboutDlg.h"
 #include "common/VersionHistoryDlg.h"
 #include "common/WindowLook.h"
+#include "common/install_paths.h"
+#include "drill/key_hint.h"
+#include "win/file_source.h"
 #include "win/gdi.h"
+#include "win/ui.h"
 
 namespace {
 
@@ -13,7 +17,20 @@ constexpr int kButtonIds[] = {
 #undef QOPE_PICTURE_BUTTON
 };
 
-constexpr const char* kNoDrillStatus = "你还没有选择练习内容！";
+// The buttons and menu items that start the character and word drills.
+struct DrillCommand {
+    int button;
+    int menu;
+    int kind;
+};
+constexpr DrillCommand kDrillCommands[] = {
+#define QOPE_DRILL_KIND(kind, button, menu, status, codeWidth, setLength, referenceStep, speedDivisor) \
+    {button, menu, kind},
+#include "drill/drill_kinds.def"
+#undef QOPE_DRILL_KIND
+};
+
+constexpr const char* kDamagedFile = "文件不完整或已损坏，无法读取练习内容。";
 
 constexpr COLORREF kWhite = RGB(255, 255, 255), kCyan = RGB(0, 255, 255), kMagenta = RGB(255, 0, 255),
                    kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0),
@@ -55,6 +72,10 @@ std::span<const win::CommandRoute> CPracticeDlg::CommandRoutes() const {
         win::OnCommand(IDC_EXIT, &CPracticeDlg::OnExit),
         win::OnCommand(ID_EXIT_SYSTEM, &CPracticeDlg::OnExit),
         win::OnCommand(ID_VERSION_HISTORY, &CPracticeDlg::OnVersionHistory),
+        win::OnCommand(IDC_KEYHELPBUTTON, &CPracticeDlg::OnPictureToggle),
+        win::OnCommand(ID_KEYBOARD_HELP, &CPracticeDlg::OnPictureToggle),
+        win::OnCommand(ID_KEY_HINTS_ON, &CPracticeDlg::OnKeyHintsOn),
+        win::OnCommand(ID_KEY_HINTS_OFF, &CPracticeDlg::OnKeyHintsOff),
     };
     return routes;
 }
@@ -104,13 +125,19 @@ bool CPracticeDlg::OnInitDialog() {
     m_bmpKeyMap98 = win::LoadBitmapResource(IDB_KEYMAP98);
     m_bmpTitle86 = win::LoadBitmapResource(IDB_TITLE86);
     m_bmpTitle98 = win::LoadBitmapResource(IDB_TITLE98);
+    for (char letter = 'a'; letter <= 'y'; ++letter) {
+        if (const qope::KeyPicture* key = qope::FindKeyPicture(letter)) {
+            m_bmpKeys86[size_t(letter - 'a')] = win::LoadBitmapResource(key->id86);
+            m_bmpKeys98[size_t(letter - 'a')] = win::LoadBitmapResource(key->id98);
+        }
+    }
     m_fontImpact12 = win::CreatePointFont(12, L"Impact");
     m_fontArial16 = win::CreatePointFont(16, L"Arial");
     qope::SetLabelFont(Handle(), kArialLabels, m_fontArial16.Get());
     qope::SetLabelFont(Handle(), kImpactLabels, m_fontImpact12.Get());
     ::SendDlgItemMessageW(Handle(), IDC_STATUS, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontArial16.Get()), FALSE);
 
-    m_strStatus = kNoDrillStatus;
+    m_strStatus = qope::kNoDrillStatus;
     ::SetWindowTextW(Handle(), L" Qope ");
     ::SetTimer(Handle(), kClockTimer, qope::UsageClock::kTickMs, nullptr);
     m_clock.Reset();
@@ -140,10 +167,17 @@ std::optional<INT_PTR> CPracticeDlg::OnPaint(WPARAM, LPARAM) {
 }
 
 void CPracticeDlg::DrawPictureArea(HDC dc) const {
-    HBITMAP picture = nullptr;
-    if (m_nPictureMode == 0) picture = m_nEdition == 86 ? m_bmpTitle86.Get() : m_bmpTitle98.Get();
-    else picture = m_nEdition == 86 ? m_bmpKeyMap86.Get() : m_bmpKeyMap98.Get();
+    HBITMAP picture = m_nPictureMode == 0 ? TitlePicture() : KeyMapPicture();
     win::CopyBitmap(dc, kPictureX, kPictureY, picture, kPictureWidth, kPictureHeight);
+}
+
+HBITMAP CPracticeDlg::TitlePicture() const { return (m_nEdition == 86 ? m_bmpTitle86 : m_bmpTitle98).Get(); }
+HBITMAP CPracticeDlg::KeyMapPicture() const { return (m_nEdition == 86 ? m_bmpKeyMap86 : m_bmpKeyMap98).Get(); }
+
+// Draws a picture of the picture area now, outside painting.
+void CPracticeDlg::DrawPicture(HBITMAP picture) const {
+    win::WindowDC dc(Handle());
+    win::CopyBitmap(dc.Get(), kPictureX, kPictureY, picture, kPictureWidth, kPictureHeight);
 }
 
 std::optional<INT_PTR> CPracticeDlg::OnEraseBackground(WPARAM wp, LPARAM) {
@@ -154,6 +188,7 @@ std::optional<INT_PTR> CPracticeDlg::OnEraseBackground(WPARAM wp, LPARAM) {
 }
 
 std::optional<INT_PTR> CPracticeDlg::OnTimer(WPARAM, LPARAM) {
+    DrillTick();
     m_clock.Tick();
     m_nUseHours = m_clock.Hours();
     m_nUseMinutes = m_clock.Minutes();
@@ -196,23 +231,14 @@ void CPracticeDlg::OnEdition98() { SwitchEdition(98); }
 
 void CPracticeDlg::SwitchEdition(int edition) {
     if (m_nEdition == edition) return;
-    m_strStatus = kNoDrillStatus;
-    m_strExpectedCode.clear();
+    AbandonSet();
     ::SetWindowTextW(Item(IDC_KEYHELPBUTTON), L"键盘");
     m_nEdition = edition;
     m_strCompare.clear();
     m_strInput.clear();
+    DrawPicture(TitlePicture());
     m_nPictureMode = 0;
-    {
-        win::WindowDC dc(Handle());
-        DrawPictureArea(dc.Get());
-    }
     Push();
-}
-
-void CPracticeDlg::OnCodeChanged() {
-    // The clock pushes every member on every tick, so the member must follow the field.
-    Read();
 }
 
 void CPracticeDlg::OnDisplayFocus() { ::SetFocus(Item(IDC_CODE_EDIT)); }
@@ -222,4 +248,110 @@ void CPracticeDlg::OnExit() { OnOK(); }
 void CPracticeDlg::OnVersionHistory() {
     CVersionHistoryDlg history;
     history.RunModal(nullptr);
+}
+
+bool CPracticeDlg::OnOtherCommand(int id, WORD notification) {
+    if (notification != BN_CLICKED) return false;
+    for (const DrillCommand& command : kDrillCommands) {
+        if (command.button == id || command.menu == id) {
+            StartCodeSet(command.kind);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CPracticeDlg::FocusCodeEdit() { ::SetFocus(Item(IDC_CODE_EDIT)); }
+void CPracticeDlg::DefaultBeep() { win::DefaultBeep(); }
+void CPracticeDlg::PlayWrongAnswerSound() { win::PlaySoundAsync(qope::kSoundWrongAnswer); }
+
+void CPracticeDlg::ShowMessage(const std::string& text, bool exclamation) {
+    win::ShowMessage(Handle(), text, exclamation ? win::BoxIcon::Warning : win::BoxIcon::None);
+}
+
+void CPracticeDlg::ResetBars() {
+    for (win::ProgressBar* bar : {&m_barCorrect, &m_barError}) {
+        bar->SetRange(0, qope::kBarRange);
+        bar->SetPos(0);
+        bar->SetStep(1);
+    }
+}
+
+void CPracticeDlg::ReleaseRootPictures() {
+    // The root drills keep no pictures loaded yet.
+}
+
+void CPracticeDlg::CheckRootAnswer() {
+    // No root drill starts yet, so no answer comes here.
+}
+
+int CPracticeDlg::LocalSeconds() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return now.wSecond;
+}
+
+bool CPracticeDlg::ReadCodeTable(const qope::CodeTableFile& table, int start, qope::CodeTable& set) {
+    const std::string itemPath = qope::InstallPath("selectfiles", table.itemFile);
+    const std::string codePath =
+        table.layout == qope::TableLayout::Paired ? qope::InstallPath("selectfiles", table.codeFile) : itemPath;
+    win::FileSource items(itemPath);
+    if (!items.Open()) {
+        win::ReportFileError(Handle(), itemPath);
+        return false;
+    }
+    win::FileSource codes(codePath);
+    if (!codes.Open()) {
+        win::ReportFileError(Handle(), codePath);
+        return false;
+    }
+    switch (qope::ReadSet(table, start, items, codes, set)) {
+    case qope::SetFailure::None:
+        return true;
+    case qope::SetFailure::ItemFile:
+        win::ReportFileError(Handle(), itemPath, kDamagedFile);
+        return false;
+    case qope::SetFailure::CodeFile:
+        win::ReportFileError(Handle(), codePath, kDamagedFile);
+        return false;
+    }
+    return false;
+}
+
+void CPracticeDlg::DrawKeyHint() {
+    if (m_nPictureMode != 1) return;
+    DrawPicture(KeyMapPicture());
+    if (m_strExpectedCode.empty()) return;
+    const auto& keys = m_nEdition == 86 ? m_bmpKeys86 : m_bmpKeys98;
+    win::WindowDC dc(Handle());
+    for (char letter : qope::HintedKeys(m_strExpectedCode, m_nCodePos, qope::HintLength(m_nPracticeKind))) {
+        const qope::KeyPicture* key = qope::FindKeyPicture(letter);
+        win::CopyBitmap(dc.Get(), key->x, key->y, keys[size_t(letter - 'a')].Get(), 70, 70);
+    }
+}
+
+void CPracticeDlg::OnPictureToggle() {
+    win::DefaultBeep();
+    if (m_nPictureMode == 0) {
+        DrawPicture(KeyMapPicture());
+        m_nPictureMode = 1;
+        ::SetWindowTextW(Item(IDC_KEYHELPBUTTON), L"背景");
+        FocusCodeEdit();
+        if (m_bKeyHints == 1) DrawKeyHint();
+    } else {
+        DrawPicture(TitlePicture());
+        m_nPictureMode = 0;
+        ::SetWindowTextW(Item(IDC_KEYHELPBUTTON), L"键盘");
+        FocusCodeEdit();
+    }
+}
+
+void CPracticeDlg::OnKeyHintsOn() {
+    m_bKeyHints = 1;
+    DrawKeyHint();
+}
+
+void CPracticeDlg::OnKeyHintsOff() {
+    m_bKeyHints = 0;
+    if (m_nPictureMode == 1) DrawPicture(KeyMapPicture());
 }

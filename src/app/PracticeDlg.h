@@ -6,6 +6,7 @@
 
 #include "app/usage_clock.h"
 #include "common/EditControls.h"
+#include "drill/drill_engine.h"
 #include "res/resource.h"
 #include "win/bitmap_button.h"
 #include "win/dialog.h"
@@ -15,7 +16,7 @@
 #include <array>
 #include <string>
 
-class CPracticeDlg : public win::Dialog {
+class CPracticeDlg : public win::Dialog, private qope::DrillEngine {
 public:
     CPracticeDlg() : Dialog(IDD_PRACTICE) {}
 
@@ -28,8 +29,25 @@ protected:
     std::span<const win::CommandRoute> CommandRoutes() const override;
     void Exchange(win::DataExchange& dx) override;
     HBRUSH OnColour(HDC dc, HWND control, int colourType) override;
+    bool OnOtherCommand(int id, WORD notification) override;
 
 private:
+    // What the window does for the drill engine.
+    void PushMembers() override { Push(); }
+    void ReadMembers() override { Read(); }
+    void FocusCodeEdit() override;
+    void DefaultBeep() override;
+    void PlayWrongAnswerSound() override;
+    void ShowMessage(const std::string& text, bool exclamation) override;
+    void ResetBars() override;
+    void StepCorrectBar() override { m_barCorrect.StepIt(); }
+    void StepErrorBar() override { m_barError.StepIt(); }
+    void DrawKeyHint() override;
+    void ReleaseRootPictures() override;
+    void CheckRootAnswer() override;
+    int LocalSeconds() override;
+    bool ReadCodeTable(const qope::CodeTableFile& table, int start, qope::CodeTable& set) override;
+
     std::optional<INT_PTR> OnPaint(WPARAM wp, LPARAM lp);
     std::optional<INT_PTR> OnEraseBackground(WPARAM wp, LPARAM lp);
     std::optional<INT_PTR> OnTimer(WPARAM wp, LPARAM lp);
@@ -40,32 +58,29 @@ private:
     void OnEdition86();
     void OnEdition98();
     void SwitchEdition(int edition);
-    void OnCodeChanged();
+    void OnCodeChanged() { CheckTypedCode(); }
     void OnDisplayFocus();
+    void OnPictureToggle();
+    void OnKeyHintsOn();
+    void OnKeyHintsOff();
     void OnExit();
     void OnVersionHistory();
 
     void DrawPictureArea(HDC dc) const;
+    void DrawPicture(HBITMAP picture) const;
+    HBITMAP TitlePicture() const;
+    HBITMAP KeyMapPicture() const;
     void ActivateUsKeyboard() const;
 
-    // Shown by the controls (exchanged on every push and read).
-    std::string m_strCompare;   // 1033: items of the current set
-    std::string m_strInput;     // 1034: items answered so far
-    std::string m_strCode;      // 1036: the code being typed, at most 4 characters
-    int m_nSpeed = 0;           // 1062: characters per minute
-    int m_nTypingSecs = 0;      // 1078: seconds since the set started
+    // Shown by the controls besides the drill's own fields (m_strCompare 1033, m_strInput
+    // 1034, m_strCode 1036, m_nSpeed 1062, m_nTypingSecs 1078, m_strStatus 1418).
     int m_nUseHours = 0;        // 1256, 1412, 1413: usage clock
     int m_nUseMinutes = 0;
     int m_nUseSeconds = 0;
-    std::string m_strStatus;    // 1418: status line
 
-    // Window state.
-    int m_nEdition = 86;        // 86 or 98
+    // Window state besides the edition and the hint switch of the drill.
     int m_nPictureMode = 0;     // 0 title picture, 1 keyboard root map
-    int m_bKeyHints = 1;        // key-position hints on
     qope::UsageClock m_clock;
-    // The expected code string of the drill; empty when no drill is loaded.
-    std::string m_strExpectedCode;
 
     // Controls bound as objects.
     CCodeEntryEdit m_editCode;
@@ -77,6 +92,7 @@ private:
     win::ScopedBitmap m_bmpBackground;
     win::ScopedBitmap m_bmpKeyMap86, m_bmpKeyMap98;
     win::ScopedBitmap m_bmpTitle86, m_bmpTitle98;
+    std::array<win::ScopedBitmap, 25> m_bmpKeys86, m_bmpKeys98;  // by letter a-y
     win::ScopedFont m_fontImpact12;
     win::ScopedFont m_fontArial16;
     win::ScopedIcon m_iconLarge, m_iconSmall;

@@ -149,6 +149,7 @@ bool Dialog::RouteCommand(int id, WORD notification) {
             return true;
         }
     }
+    if (OnOtherCommand(id, notification)) return true;
     if (notification == BN_CLICKED && id == IDOK) { OnOK(); return true; }
     if (notification == BN_CLICKED && id == IDCANCEL) { OnCancel(); return true; }
     return false;

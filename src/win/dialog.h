@@ -103,6 +103,8 @@ protected:
     virtual std::span<const MessageRoute> MessageRoutes() const { return {}; }
     virtual std::span<const CommandRoute> CommandRoutes() const { return {}; }
     virtual void Exchange(DataExchange& /*dx*/) {}
+    // A command no route names (for commands a class finds in a table of its own).
+    virtual bool OnOtherCommand(int /*id*/, WORD /*notification*/) { return false; }
     virtual void OnOK();
     virtual void OnCancel();
     // A control colour request (colourType is CTLCOLOR_STATIC ...), after reflection.

@@ -97,22 +97,18 @@ TEST_F(PracticeWindow, ClickingTheDisplayLinesLeavesTheFocusInTheCodeField) {
     EXPECT_EQ(qope->Focus(), qope->Item(IDC_CODE_EDIT));
 }
 
-TEST_F(PracticeWindow, CodeFieldTakesLowerCaseSpaceAndBackspaceOnly) {
-    qope->Type(L"ab");
-    qope->Type(L"C3;.A");
-    EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"ab");
-    qope->Type(L" ");
-    EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"ab ");
-    qope->Key(VK_BACK);
-    EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"ab");
-    // Left does not move the caret: the next letter still lands at the end.
-    qope->Key(VK_LEFT);
-    qope->Key(VK_HOME);
-    qope->Type(L"c");
-    EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"abc");
-    // At most four characters.
-    qope->Type(L"de");
-    EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"abcd");
+TEST_F(PracticeWindow, TypingWithNoSetLoadedIsRefused) {
+    qope->Type(L"a");
+    HWND box = qope->WaitForDialog(L"Qope");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(Qope::MessageText(box), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"");
+    // Capitals and digits never reach the check.
+    qope->Type(L"A3;");
+    qope->Settle();
+    EXPECT_EQ(qope->FindDialog(L"Qope"), nullptr);
 }
 
 TEST_F(PracticeWindow, F1TellsTheLearnerToPressF8) {

@@ -1,8 +1,8 @@
 // Font probe: what the fonts the program asks for turn into under Wine's replacements.
 //
 // Prints, one line each, the dialog base units of a dialog whose template font is
-// 宋体 16 pt (as the main window's), and the text metrics of 宋体 16 pt, Arial 16 pt and
-// Impact 12 pt created as the windows create them. Pictures are drawn at pixel positions
+// 宋体 16 pt (as the main window's), and the text metrics of 宋体 16 pt, 黑体 16 pt,
+// Arial 16 pt and Impact 12 pt created as the windows create them. Pictures are drawn at pixel positions
 // that assume Windows' figures (宋体 16 pt: base units 11 x 21), so the replacement for
 // 宋体 is chosen by these numbers.
 //
@@ -26,8 +26,9 @@ std::string Utf8(const wchar_t* s) {
     return out;
 }
 
-// The family the font mapper really chose: the replacement's own name, not the alias.
-std::wstring RealFamily(HDC dc) {
+// The full name of the font the mapper really chose: under a replacement, the face and
+// family names are the alias asked for, the full name is the replacement's own.
+std::wstring FullName(HDC dc) {
     UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
     if (size == 0) return L"?";
     std::vector<char> buf(size);
@@ -37,7 +38,7 @@ std::wstring RealFamily(HDC dc) {
 }
 
 struct Metrics {
-    std::wstring face, family;
+    std::wstring face, fullName;
     LONG height = 0, aveWidth = 0;
 };
 
@@ -47,7 +48,7 @@ Metrics Measure(HDC dc, HFONT font) {
     wchar_t face[LF_FACESIZE] = {};
     GetTextFaceW(dc, LF_FACESIZE, face);
     m.face = face;
-    m.family = RealFamily(dc);
+    m.fullName = FullName(dc);
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     m.height = tm.tmHeight;
@@ -58,7 +59,7 @@ Metrics Measure(HDC dc, HFONT font) {
 
 void Print(const char* what, const Metrics& m) {
     std::printf("%s: face \"%s\" (%s), tmHeight %ld, tmAveCharWidth %ld\n", what,
-                Utf8(m.face.c_str()).c_str(), Utf8(m.family.c_str()).c_str(), m.height, m.aveWidth);
+                Utf8(m.face.c_str()).c_str(), Utf8(m.fullName.c_str()).c_str(), m.height, m.aveWidth);
 }
 
 // Fonts as the windows make them: negative height from points at the screen's DPI.
@@ -123,9 +124,11 @@ int main(int argc, char** argv) {
     std::printf("dialog 宋体 16 pt: base units %ld x %ld\n", units.right, units.bottom);
     Print("dialog font", dlgFont);
     Metrics song = PointFont(dc, 16, L"宋体");
+    Metrics hei = PointFont(dc, 16, L"黑体");
     Metrics arial = PointFont(dc, 16, L"Arial");
     Metrics impact = PointFont(dc, 12, L"Impact");
     Print("宋体 16 pt", song);
+    Print("黑体 16 pt", hei);
     Print("Arial 16 pt", arial);
     Print("Impact 12 pt", impact);
     ReleaseDC(dlg, dc);
@@ -139,9 +142,9 @@ int main(int argc, char** argv) {
         ok = false;
     }
     // A face the mapper could not resolve falls back silently; a replacement that took
-    // effect reports a family other than the one asked for.
-    for (const auto* m : {&song, &arial, &impact}) {
-        if (m->family == m->face || m->family == L"?") {
+    // effect reports a full name other than the face asked for.
+    for (const auto* m : {&song, &hei, &arial, &impact}) {
+        if (m->fullName == m->face || m->fullName == L"?") {
             std::printf("fontmetrics: \"%s\" is not replaced\n", Utf8(m->face.c_str()).c_str());
             ok = false;
         }
