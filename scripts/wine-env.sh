@@ -19,18 +19,24 @@
 #   system change, no root needed. UTF-8 rather than GBK keeps Unix file names in UTF-8.
 #   LANGUAGE=en keeps the messages of the Linux tools in English; Wine ignores it.
 # - Font replacements: the program asks for 宋体, 黑体, Arial and Impact. The 宋体 face was
-#   chosen by measurement (tests/e2e/fontmetrics, a DS_SETFONT dialog "宋体" 16 pt, 96 DPI);
-#   Windows gives base units 11 x 21. Measured under Wine 8.0 here:
-#       AR PL UMing CN        11 x 22   tmHeight 22, tmAveCharWidth 11   <- chosen
+#   chosen by measurement (tests/e2e/fontmetrics: a DS_SETFONT dialog "宋体" 16 pt and
+#   MapDialogRect of 4 x 8 units, 96 DPI); Windows gives base units 11 x 21. Wine 8.0 here:
+#       Qope Song (below)     11 x 21   tmHeight 21, tmAveCharWidth 11   <- used
+#       AR PL UMing CN        11 x 22   tmHeight 22, tmAveCharWidth 11   (closest as is)
 #       AR PL UKai CN         11 x 23   tmHeight 23, tmAveCharWidth 10
 #       WenQuanYi Zen Hei     11 x 26   tmHeight 26, tmAveCharWidth 9
 #       HanaMinA              11 x 27   tmHeight 27, tmAveCharWidth 11
 #       BabelStone Han        11 x 26   tmHeight 26, tmAveCharWidth 21
-#       Noto Serif CJK SC     13 x 30   tmHeight 30, tmAveCharWidth 21
+#       Noto Serif CJK SC     13 x 30   tmHeight 30, tmAveCharWidth 21   (fonts-noto-cjk)
 #       Noto Sans CJK SC      12 x 30   tmHeight 30, tmAveCharWidth 21
-#   Only the replacement's family is mapped; the weight comes from the request, and the
-#   program asks for Impact at normal weight, so Impact needs a family whose regular face
-#   is heavy and narrow.
+#   UMing is the Song face and has the right widths, but a line of 1.05 em where SimSun's
+#   is exactly 1 em; wine-fonts.py makes "Qope Song" (UMing, one em tall) and likewise
+#   "Qope Hei" from WenQuanYi Zen Hei for 黑体, and installs them in the prefix.
+#   Impact 12 pt: Bebas Neue (19 px line, 6 px average, capitals only) loses the lower
+#   case; "Qope Condensed" (DejaVu Sans Condensed Bold as a regular face, 19 px line like
+#   Impact) keeps it, and the program asks for Impact at normal weight.
+# - Text without smoothing, as Windows of the program's time drew it: crisp labels, and
+#   exact colours that screenshot tests can count. QOPE_WINE_ANTIALIAS=1 keeps smoothing.
 # - Virtual desktop: windows get Wine's own captions and frames without a window manager,
 #   and every program of a run (the tutor, a test driver) shares one desktop.
 # - WINEDLLOVERRIDES: no Mono or Gecko installer prompt at wineboot (Debian has neither),
@@ -53,13 +59,18 @@ unset WINESERVER WINELOADER WINEDLLPATH
 
 QOPE_SCREEN=1024x768
 QOPE_FONT_REPLACEMENTS=(
-  "宋体=AR PL UMing CN"
-  "SimSun=AR PL UMing CN"
-  "黑体=WenQuanYi Zen Hei"
-  "SimHei=WenQuanYi Zen Hei"
+  "宋体=Qope Song"
+  "SimSun=Qope Song"
+  "黑体=Qope Hei"
+  "SimHei=Qope Hei"
   "Arial=Liberation Sans"
-  "Impact=Bebas Neue"
+  "Impact=Qope Condensed"
 )
+if [ "${QOPE_WINE_ANTIALIAS:-0}" = 1 ]; then
+  unset FONTCONFIG_FILE
+else
+  export FONTCONFIG_FILE=$QOPE_ROOT/scripts/wine-fonts.conf
+fi
 
 # --- locale ------------------------------------------------------------------------------
 
@@ -179,10 +190,13 @@ qope_wine_prefix_fresh() {
   [ -d "$WINEPREFIX" ] && qope_wineserver_stop
   rm -rf "$WINEPREFIX"
   qope_wineserver_start || return 1
-  if ! wineboot -i </dev/null >"$QOPE_WINE_LOGS/wineboot.log" 2>&1; then
-    echo "wine-env: wineboot failed, see $QOPE_WINE_LOGS/wineboot.log" >&2
+  local rc=0
+  wineboot -i </dev/null >"$QOPE_WINE_LOGS/wineboot.log" 2>&1 || rc=$?
+  if ((rc != 0)); then
+    echo "wine-env: wineboot failed ($rc), see $QOPE_WINE_LOGS/wineboot.log" >&2
     return 1
   fi
+  qope_wine_fonts || return 1
   # wineboot may have started a desktop before the settings below existed: restart the
   # server so that the desktop comes up as configured.
   qope_wineserver_stop
@@ -194,6 +208,18 @@ qope_wine_prefix_fresh() {
   wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >>"$QOPE_WINE_LOGS/desktop.log" 2>&1
   qope_wine_install_data || return 1
   echo "wine-env: fresh prefix $WINEPREFIX in $((SECONDS - t0)) s"
+}
+
+# The faces made by wine-fonts.py, made once per build tree and linked into the prefix.
+qope_wine_fonts() {
+  local dir=$QOPE_WINE_DIR/fonts script=$QOPE_ROOT/scripts/wine-fonts.py f
+  if [ ! -f "$dir/.made" ] || [ "$script" -nt "$dir/.made" ]; then
+    /usr/bin/python3 "$script" "$dir" || { echo "wine-env: wine-fonts.py failed" >&2; return 1; }
+    touch "$dir/.made"
+  fi
+  for f in "$dir"/*.ttf; do
+    ln -sf "$f" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
 }
 
 # Copies data/ (and the compiled help file, once the build makes one) to the install
