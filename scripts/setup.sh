@@ -7,7 +7,7 @@ packages=(
   # build
   cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
   # run and test under Wine, headless
-  wine wine64 xvfb xdotool x11-utils x11-apps openbox imagemagick
+  wine wine64 fonts-wine xvfb xdotool x11-utils x11-apps openbox imagemagick
   locales  # sources of the zh_CN locale Wine runs in (scripts/wine-env.sh)
   # fonts: dialog and label faces under Wine, and the artwork generator
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra

@@ -176,8 +176,12 @@ HBITMAP CPracticeDlg::KeyMapPicture() const { return (m_nEdition == 86 ? m_bmpKe
 
 // Draws a picture of the picture area now, outside painting.
 void CPracticeDlg::DrawPicture(HBITMAP picture) const {
-    win::WindowDC dc(Handle());
-    win::CopyBitmap(dc.Get(), kPictureX, kPictureY, picture, kPictureWidth, kPictureHeight);
+    {
+        win::WindowDC dc(Handle());
+        win::CopyBitmap(dc.Get(), kPictureX, kPictureY, picture, kPictureWidth, kPictureHeight);
+    }
+    // The icon lies over the picture area: let it paint itself again on top.
+    ::InvalidateRect(Item(IDC_APP_ICON), nullptr, TRUE);
 }
 
 std::optional<INT_PTR> CPracticeDlg::OnEraseBackground(WPARAM wp, LPARAM) {

@@ -4,6 +4,7 @@
 #include "win/scoped.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 namespace e2e {
@@ -27,6 +28,19 @@ int Capture::Count(const RECT& area, COLORREF colour) const {
     for (int y = std::max<LONG>(area.top, 0); y < std::min<LONG>(area.bottom, height_); ++y)
         for (int x = std::max<LONG>(area.left, 0); x < std::min<LONG>(area.right, width_); ++x)
             if (At(x, y) == colour) ++n;
+    return n;
+}
+
+int Capture::CountNear(const RECT& area, COLORREF colour, int tolerance) const {
+    auto within = [&](int a, int b) { return std::abs(a - b) <= tolerance; };
+    int n = 0;
+    for (int y = std::max<LONG>(area.top, 0); y < std::min<LONG>(area.bottom, height_); ++y)
+        for (int x = std::max<LONG>(area.left, 0); x < std::min<LONG>(area.right, width_); ++x) {
+            const COLORREF c = At(x, y);
+            if (within(GetRValue(c), GetRValue(colour)) && within(GetGValue(c), GetGValue(colour)) &&
+                within(GetBValue(c), GetBValue(colour)))
+                ++n;
+        }
     return n;
 }
 
@@ -193,18 +207,31 @@ void Qope::Key(WORD virtualKey) const {
 }
 
 void Qope::Click(HWND window) const {
+    // The click goes to whatever is under the pointer: make the window's dialog the top
+    // one, move there, and press only once the system sees the pointer over the window.
+    ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
+    Settle();
     RECT rect{};
     ::GetWindowRect(window, &rect);
-    const int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+    const POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     const int sw = ::GetSystemMetrics(SM_CXSCREEN), sh = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT input[3] = {};
-    for (auto& i : input) i.type = INPUT_MOUSE;
-    input[0].mi.dx = x * 65535 / (sw - 1);
-    input[0].mi.dy = y * 65535 / (sh - 1);
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(3, input, sizeof input[0]);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = at.x * 65535 / (sw - 1);
+    move.mi.dy = at.y * 65535 / (sh - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &move, sizeof move);
+    WaitUntil([&] {
+        POINT cursor{};
+        ::GetCursorPos(&cursor);
+        return cursor.x == at.x && cursor.y == at.y && ::WindowFromPoint(at) == window;
+    }, 2s);
+    Settle();
+    INPUT press[2] = {};
+    for (auto& i : press) i.type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, press, sizeof press[0]);
     Settle();
 }
 

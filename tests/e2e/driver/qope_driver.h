@@ -28,6 +28,8 @@ public:
     uint32_t* Data() { return pixels_.data(); }
     // How many pixels of the rectangle have exactly this colour.
     int Count(const RECT& area, COLORREF colour) const;
+    // The same, for colours within `tolerance` of it in every channel (smoothed text).
+    int CountNear(const RECT& area, COLORREF colour, int tolerance) const;
     // The smallest rectangle holding every pixel of this colour inside `area`.
     RECT Bounds(const RECT& area, COLORREF colour) const;
     bool SaveBmp(const std::wstring& path) const;
