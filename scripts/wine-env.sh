@@ -155,11 +155,27 @@ qope_wineserver_start() {
   QOPE_WINESERVER_STARTED=1
 }
 
+# Wine processes of this prefix (not the scripts around them, which share the variable).
+qope_wine_pids() {
+  local dir pid
+  for dir in /proc/[0-9]*; do
+    pid=${dir#/proc/}
+    case $(readlink "$dir/exe" 2>/dev/null) in /usr/lib/wine/*) ;; *) continue ;; esac
+    tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done
+}
+
 # Ends the prefix's wineserver and every Wine process in it, and waits until it is gone.
 qope_wineserver_stop() {
   [ -d "$WINEPREFIX" ] || return 0
   wineserver -k </dev/null >>"$QOPE_WINE_LOGS/wineserver.log" 2>&1 || true
   timeout 20 wineserver -w </dev/null >>"$QOPE_WINE_LOGS/wineserver.log" 2>&1 || true
+  # A helper that was being started as the server went down never connects and would
+  # wait for ever, holding whatever output it inherited.
+  local pids
+  pids=$(qope_wine_pids)
+  # shellcheck disable=SC2086
+  [ -z "$pids" ] || kill -9 $pids 2>/dev/null
   QOPE_WINESERVER_STARTED=
 }
 
