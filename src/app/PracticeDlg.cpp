@@ -5,6 +5,7 @@
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
 #include "drill/key_hint.h"
+#include "win/diagnostics.h"
 #include "win/file_source.h"
 #include "win/gdi.h"
 #include "win/ui.h"
@@ -254,15 +255,51 @@ void CPracticeDlg::OnVersionHistory() {
     history.RunModal(nullptr);
 }
 
+namespace {
+std::int64_t MicrosecondsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now{}, frequency{};
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return (now.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart;
+}
+}  // namespace
+
 bool CPracticeDlg::OnOtherCommand(int id, WORD notification) {
     if (notification != BN_CLICKED) return false;
     for (const DrillCommand& command : kDrillCommands) {
         if (command.button == id || command.menu == id) {
+            LARGE_INTEGER start{};
+            ::QueryPerformanceCounter(&start);
             StartCodeSet(command.kind);
+            m_setStartTimes.Add(MicrosecondsSince(start));
             return true;
         }
     }
     return false;
+}
+
+void CPracticeDlg::OnCodeChanged() {
+    LARGE_INTEGER start{};
+    ::QueryPerformanceCounter(&start);
+    const int rightBefore = m_nRightAnswers;
+    CheckTypedCode();
+    if (m_nRightAnswers != rightBefore) m_rightAnswerTimes.Add(MicrosecondsSince(start));
+}
+
+long long CPracticeDlg::OnDiagnostics(unsigned query) {
+    switch (query) {
+    case win::kRightAnswerMedianMicros: return m_rightAnswerTimes.Median();
+    case win::kRightAnswerWorstMicros: return m_rightAnswerTimes.Worst();
+    case win::kRightAnswerCount: return static_cast<long long>(m_rightAnswerTimes.Count());
+    case win::kSetStartMedianMicros: return m_setStartTimes.Median();
+    case win::kSetStartWorstMicros: return m_setStartTimes.Worst();
+    case win::kSetStartCount: return static_cast<long long>(m_setStartTimes.Count());
+    case win::kClearTimings:
+        m_rightAnswerTimes.Clear();
+        m_setStartTimes.Clear();
+        return 0;
+    default: return -1;
+    }
 }
 
 void CPracticeDlg::FocusCodeEdit() { ::SetFocus(Item(IDC_CODE_EDIT)); }

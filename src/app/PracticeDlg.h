@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/usage_clock.h"
+#include "common/timing_log.h"
 #include "common/EditControls.h"
 #include "drill/drill_engine.h"
 #include "res/resource.h"
@@ -30,6 +31,7 @@ protected:
     void Exchange(win::DataExchange& dx) override;
     HBRUSH OnColour(HDC dc, HWND control, int colourType) override;
     bool OnOtherCommand(int id, WORD notification) override;
+    long long OnDiagnostics(unsigned query) override;
 
 private:
     // What the window does for the drill engine.
@@ -40,7 +42,10 @@ private:
     void PlayWrongAnswerSound() override;
     void ShowMessage(const std::string& text, bool exclamation) override;
     void ResetBars() override;
-    void StepCorrectBar() override { m_barCorrect.StepIt(); }
+    void StepCorrectBar() override {
+        m_barCorrect.StepIt();
+        ++m_nRightAnswers;
+    }
     void StepErrorBar() override { m_barError.StepIt(); }
     void DrawKeyHint() override;
     void ReleaseRootPictures() override;
@@ -58,7 +63,7 @@ private:
     void OnEdition86();
     void OnEdition98();
     void SwitchEdition(int edition);
-    void OnCodeChanged() { CheckTypedCode(); }
+    void OnCodeChanged();
     void OnDisplayFocus();
     void OnPictureToggle();
     void OnKeyHintsOn();
@@ -81,6 +86,11 @@ private:
     // Window state besides the edition and the hint switch of the drill.
     int m_nPictureMode = 0;     // 0 title picture, 1 keyboard root map
     qope::UsageClock m_clock;
+
+    // For the benchmarks: how long right answers and set starts take.
+    int m_nRightAnswers = 0;
+    qope::TimingLog m_rightAnswerTimes;
+    qope::TimingLog m_setStartTimes;
 
     // Controls bound as objects.
     CCodeEntryEdit m_editCode;

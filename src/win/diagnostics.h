@@ -22,6 +22,15 @@ enum DiagnosticsQuery : unsigned {
     // What the system itself counts (GetGuiResources); Wine answers 0.
     kSystemGdiObjects = 11,
     kSystemUserObjects = 12,
+    // Timings of the main window, in microseconds (-1 before the first): a right answer
+    // checked with its key hint drawn, and a set start with its file reads.
+    kRightAnswerMedianMicros = 20,
+    kRightAnswerWorstMicros = 21,
+    kRightAnswerCount = 22,
+    kSetStartMedianMicros = 23,
+    kSetStartWorstMicros = 24,
+    kSetStartCount = 25,
+    kClearTimings = 29,
 };
 
 }  // namespace win

@@ -44,7 +44,7 @@ BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
     return TRUE;
 }
 
-LONG_PTR Diagnose(WPARAM query) {
+LONG_PTR DiagnoseLayer(WPARAM query) {
     switch (query) {
     case kThreadWindows: {
         long count = 0;
@@ -139,6 +139,11 @@ Control* Dialog::BoundControl(HWND hwnd) const {
     for (Control* control : bound_)
         if (control->Handle() == hwnd) return control;
     return nullptr;
+}
+
+LONG_PTR Dialog::Diagnose(WPARAM query) {
+    const LONG_PTR answer = DiagnoseLayer(query);
+    return answer != -1 ? answer : static_cast<LONG_PTR>(OnDiagnostics(static_cast<unsigned>(query)));
 }
 
 bool Dialog::RouteCommand(int id, WORD notification) {

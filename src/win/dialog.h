@@ -103,6 +103,8 @@ protected:
     virtual std::span<const MessageRoute> MessageRoutes() const { return {}; }
     virtual std::span<const CommandRoute> CommandRoutes() const { return {}; }
     virtual void Exchange(DataExchange& /*dx*/) {}
+    // A diagnostics query the window layer does not answer itself (-1: none).
+    virtual long long OnDiagnostics(unsigned /*query*/) { return -1; }
     // A command no route names (for commands a class finds in a table of its own).
     virtual bool OnOtherCommand(int /*id*/, WORD /*notification*/) { return false; }
     virtual void OnOK();
@@ -113,6 +115,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
     INT_PTR HandleMessage(UINT message, WPARAM wp, LPARAM lp);
+    LONG_PTR Diagnose(WPARAM query);
     bool RouteCommand(int id, WORD notification);
     Control* BoundControl(HWND hwnd) const;
 
