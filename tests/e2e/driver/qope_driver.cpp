@@ -200,6 +200,19 @@ void Qope::Type(const std::wstring& text) const {
     }
 }
 
+void Qope::TypeKeys(const std::wstring& text) const {
+    for (wchar_t ch : text) {
+        const SHORT scan = ::VkKeyScanW(ch);
+        const WORD vk = LOBYTE(scan);
+        const bool shift = (HIBYTE(scan) & 1) != 0;
+        if (shift) SendKey(VK_SHIFT, false);
+        SendKey(vk, false);
+        SendKey(vk, true);
+        if (shift) SendKey(VK_SHIFT, true);
+    }
+    Settle();
+}
+
 void Qope::Key(WORD virtualKey) const {
     SendKey(virtualKey, false);
     SendKey(virtualKey, true);

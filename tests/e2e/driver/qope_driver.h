@@ -62,6 +62,8 @@ public:
 
     // Real input into the foreground window of the program.
     void Type(const std::wstring& text) const;
+    // The same keys in one go, then one wait: for typing whole answers quickly.
+    void TypeKeys(const std::wstring& text) const;
     void Key(WORD virtualKey) const;
     void Click(HWND window) const;
     void BringToFront() const;

@@ -1,0 +1,304 @@
+// The Wubi drills through the running program: sets read from the shipped code tables,
+// answers typed as real keystrokes, the lines, bars and key hints read back.
+#include "drill/code_table.h"
+#include "drill/drill_engine.h"
+#include "drill/key_hint.h"
+#include "driver/qope_driver.h"
+#include "res/resource.h"
+#include "win/diagnostics.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+using e2e::Qope;
+
+std::string ToGbk(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int n = ::WideCharToMultiByte(936, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(size_t(n), '\0');
+    ::WideCharToMultiByte(936, 0, text.data(), int(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+std::string ReadInstalled(const char* file) {
+    std::ifstream in(std::string("C:\\Program Files\\zel\\qope\\selectfiles\\") + file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The codes of the set shown in the reference line, found in the shipped files.
+std::string CodesOfShownSet(const qope::CodeTableFile& table, const std::string& shown) {
+    const bool paired = table.layout == qope::TableLayout::Paired;
+    const std::string items = ReadInstalled(table.itemFile);
+    const std::string codes = paired ? ReadInstalled(table.codeFile) : items;
+    const int itemLength = qope::ItemRecordLength(table), codeLength = qope::CodeRecordLength(table);
+    const int itemOffset = paired ? 0 : table.codeWidth;
+    const int records = int(items.size()) / itemLength;
+    for (int start = 0; start + qope::kSetRecords <= records; ++start) {
+        bool same = true;
+        for (int k = 0; k < qope::kSetRecords && same; ++k)
+            same = items.compare(size_t(start + k) * itemLength + itemOffset, size_t(table.itemWidth), shown,
+                                 size_t(k) * table.itemWidth, size_t(table.itemWidth)) == 0;
+        if (!same) continue;
+        std::string set;
+        for (int k = 0; k < qope::kSetRecords; ++k)
+            set += codes.substr(size_t(start + k) * codeLength, size_t(table.codeWidth));
+        return set;
+    }
+    return {};
+}
+
+class Drills : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qope = Qope::Start();
+        ASSERT_TRUE(qope);
+    }
+    int Bar(int id) const { return int(::SendMessageW(qope->Item(id), PBM_GETPOS, 0, 0)); }
+    std::string Gbk(int id) const { return ToGbk(qope->Text(id)); }
+    void Answer(const std::string& code) const {
+        qope->TypeKeys(std::wstring(code.begin(), code.end()));
+    }
+    // Starts a drill and returns the codes of its set.
+    std::string Start(int menu, int kind, int edition) const {
+        qope->Command(menu);
+        qope->Settle();
+        const auto* table = qope::FindCodeTable(kind, edition);
+        return table ? CodesOfShownSet(*table, Gbk(IDC_COMPARE_TEXT)) : std::string();
+    }
+    std::unique_ptr<Qope> qope;
+};
+
+struct KindCase {
+    int kind;
+    int menu;
+};
+constexpr KindCase kKinds[] = {
+    {1, ID_ONE_SIMP},      {2, ID_TWO_SIMP},     {3, ID_THREE_SIMP}, {4, ID_ALL_CODES},
+    {16, ID_END_STROKE},   {17, ID_WORD_ROOTS},  {12, ID_TWO_WORDS}, {13, ID_THREE_WORDS},
+    {14, ID_FOUR_WORDS},   {15, ID_MORE_WORDS},
+};
+
+TEST_F(Drills, AFullSetOfEveryKindInBothEditions) {
+    for (int edition : {86, 98}) {
+        qope->Command(edition == 86 ? ID_EDITION_86 : ID_EDITION_98);
+        for (const KindCase& k : kKinds) {
+            if (k.kind == 17 && edition == 98) continue;
+            SCOPED_TRACE(testing::Message() << "kind " << k.kind << ", edition " << edition);
+            const qope::DrillKind* drill = qope::FindDrillKind(k.kind);
+            const std::string codes = Start(k.menu, k.kind, edition);
+            ASSERT_EQ(codes.size(), size_t(28 * drill->codeWidth)) << "set not found in the shipped files";
+            EXPECT_EQ(Gbk(IDC_STATUS), drill->status);
+            const std::string reference = Gbk(IDC_COMPARE_TEXT);
+            for (int i = 0; i < drill->setLength - 1; ++i) {
+                Answer(codes.substr(size_t(i * drill->codeWidth), size_t(drill->codeWidth)));
+                ASSERT_EQ(Gbk(IDC_INPUT_TEXT), reference.substr(0, size_t((i + 1) * drill->referenceStep))) << i;
+                ASSERT_EQ(Bar(IDC_CORRECT_BAR), i + 1);
+            }
+            EXPECT_EQ(Bar(IDC_ERROR_BAR), 0);
+            EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"");
+            // The answer that completes the set starts the next one at once.
+            Answer(codes.substr(size_t((drill->setLength - 1) * drill->codeWidth), size_t(drill->codeWidth)));
+            EXPECT_EQ(Gbk(IDC_INPUT_TEXT), "");
+            EXPECT_EQ(Bar(IDC_CORRECT_BAR), 0);
+            EXPECT_EQ(CodesOfShownSet(*qope::FindCodeTable(k.kind, edition), Gbk(IDC_COMPARE_TEXT)).size(),
+                      codes.size());
+        }
+    }
+}
+
+TEST_F(Drills, StatusLineNamesTheDrill) {
+    qope->Command(ID_TWO_WORDS);
+    EXPECT_EQ(qope->Text(IDC_STATUS), L"你所练习的是二字词组！");
+    qope->Command(ID_END_STROKE);
+    EXPECT_EQ(qope->Text(IDC_STATUS), L"你所练习的是末笔识别码！");
+}
+
+TEST_F(Drills, OneLevelChecksAtTheBlank) {
+    const std::string codes = Start(ID_ONE_SIMP, 1, 86);
+    ASSERT_FALSE(codes.empty());
+    Answer(codes.substr(0, 1));
+    EXPECT_EQ(Bar(IDC_CORRECT_BAR) + Bar(IDC_ERROR_BAR), 0);
+    EXPECT_EQ(qope->Text(IDC_CODE_EDIT).size(), 1u);
+    Answer(" ");
+    EXPECT_EQ(Bar(IDC_CORRECT_BAR), 1);
+    EXPECT_EQ(Gbk(IDC_INPUT_TEXT), Gbk(IDC_COMPARE_TEXT).substr(0, 2));
+}
+
+TEST_F(Drills, TwoLevelWithoutItsBlankIsWrong) {
+    const std::string codes = Start(ID_TWO_SIMP, 2, 98);
+    ASSERT_FALSE(codes.empty());
+    const char third = codes[0] == 'a' ? 'b' : 'a';
+    Answer(codes.substr(0, 2) + third);
+    EXPECT_EQ(Bar(IDC_ERROR_BAR), 1);
+    EXPECT_EQ(Bar(IDC_CORRECT_BAR), 0);
+    EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"");
+    Answer(codes.substr(0, 3));
+    EXPECT_EQ(Bar(IDC_CORRECT_BAR), 1);
+}
+
+TEST_F(Drills, FullCodeWrongInTheFourthLetterCountsOnce) {
+    const std::string codes = Start(ID_ALL_CODES, 4, 86);
+    ASSERT_FALSE(codes.empty());
+    std::string code = codes.substr(0, 4);
+    code[3] = code[3] == 'y' ? 'x' : 'y';
+    Answer(code);
+    EXPECT_EQ(Bar(IDC_ERROR_BAR), 1);
+    EXPECT_EQ(Gbk(IDC_INPUT_TEXT), "");
+    EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"");
+}
+
+TEST_F(Drills, SixTwoWordAnswersFillFortyEightBytes) {
+    const std::string codes = Start(ID_TWO_WORDS, 12, 86);
+    ASSERT_FALSE(codes.empty());
+    for (int i = 0; i < 6; ++i) Answer(codes.substr(size_t(4 * i), 4));
+    EXPECT_EQ(Gbk(IDC_INPUT_TEXT).size(), 48u);
+    EXPECT_EQ(Bar(IDC_CORRECT_BAR), 6);
+    Answer(codes.substr(24, 4));
+    EXPECT_EQ(Gbk(IDC_INPUT_TEXT), "");
+    EXPECT_EQ(Bar(IDC_CORRECT_BAR), 0);
+    EXPECT_EQ(Bar(IDC_ERROR_BAR), 0);
+}
+
+TEST_F(Drills, CapsLockLettersAreDropped) {
+    const std::string codes = Start(ID_ALL_CODES, 4, 86);
+    ASSERT_FALSE(codes.empty());
+    qope->Key(VK_CAPITAL);
+    qope->TypeKeys(L"abcd");
+    EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"");
+    EXPECT_EQ(Bar(IDC_ERROR_BAR), 0);
+    qope->Key(VK_CAPITAL);
+    Answer(codes.substr(0, 4));
+    EXPECT_EQ(Bar(IDC_CORRECT_BAR), 1);
+}
+
+TEST_F(Drills, CharacterRootsAre86Only) {
+    qope->Command(ID_EDITION_98);
+    qope->PostCommand(ID_WORD_ROOTS);
+    HWND box = qope->WaitForDialog(L"Qope");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(Qope::MessageText(box), L"此项功能只对86版有效！");
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_EQ(qope->Text(IDC_STATUS), L"你所练习的是成字字根！");
+    // No set stays loaded: typing meets the no-reference message.
+    qope->TypeKeys(L"a");
+    box = qope->WaitForDialog(L"Qope");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(Qope::MessageText(box), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(Drills, EditionSwitchAbandonsTheSet) {
+    ASSERT_FALSE(Start(ID_ALL_CODES, 4, 86).empty());
+    qope->Command(ID_EDITION_98);
+    EXPECT_EQ(qope->Text(IDC_COMPARE_TEXT), L"");
+    EXPECT_EQ(qope->Text(IDC_STATUS), L"你还没有选择练习内容！");
+    qope->TypeKeys(L"a");
+    HWND box = qope->WaitForDialog(L"Qope");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(Qope::MessageText(box), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Key hints: the picture area against the program's own pictures.
+class KeyHints : public Drills {
+protected:
+    // Whether the 70 x 70 block at (x, y) of the window shows `bitmap` (sampled).
+    bool Shows(const e2e::Capture& shot, int x, int y, const e2e::Capture& bitmap, int bx, int by) const {
+        for (int dy = 2; dy < 68; dy += 5)
+            for (int dx = 2; dx < 68; dx += 5)
+                if (shot.At(x + dx, y + dy) != bitmap.At(bx + dx, by + dy)) return false;
+        return true;
+    }
+    // Checks every key: lit exactly when it is in `lit`.
+    void ExpectLit(const std::vector<char>& lit, int edition) {
+        const e2e::Capture shot = qope->CaptureClient(qope->Main());
+        const e2e::Capture map = qope->ResourceBitmap(edition == 86 ? IDB_KEYMAP86 : IDB_KEYMAP98);
+        ASSERT_GE(map.Width(), 762);
+        for (char letter = 'a'; letter <= 'y'; ++letter) {
+            const qope::KeyPicture* key = qope::FindKeyPicture(letter);
+            const bool wanted = std::find(lit.begin(), lit.end(), letter) != lit.end();
+            if (wanted) {
+                const e2e::Capture picture = qope->ResourceBitmap(edition == 86 ? key->id86 : key->id98);
+                EXPECT_TRUE(Shows(shot, key->x, key->y, picture, 0, 0)) << "key " << letter << " not lit";
+            } else {
+                EXPECT_TRUE(Shows(shot, key->x, key->y, map, key->x - 14, key->y - 10)) << "key " << letter << " lit";
+            }
+        }
+    }
+};
+
+TEST_F(KeyHints, FollowTheCurrentCodeOnTheMapInBothEditions) {
+    for (int edition : {86, 98}) {
+        SCOPED_TRACE(edition);
+        qope->Command(edition == 86 ? ID_EDITION_86 : ID_EDITION_98);
+        qope->Command(IDC_KEYHELPBUTTON);
+        EXPECT_EQ(qope->Text(IDC_KEYHELPBUTTON), L"背景");
+        const std::string codes = Start(ID_ALL_CODES, 4, edition);
+        ASSERT_FALSE(codes.empty());
+        ExpectLit(qope::HintedKeys(codes, 0, 4), edition);
+        Answer(codes.substr(0, 4));
+        ExpectLit(qope::HintedKeys(codes, 4, 4), edition);
+        // A wrong answer leaves the hint where it is.
+        std::string wrong = codes.substr(4, 4);
+        wrong[0] = wrong[0] == 'a' ? 'b' : 'a';
+        Answer(wrong);
+        ExpectLit(qope::HintedKeys(codes, 4, 4), edition);
+
+        // One-level codes light one key: the letter, not the blank.
+        const std::string one = Start(ID_ONE_SIMP, 1, edition);
+        ASSERT_FALSE(one.empty());
+        ExpectLit({one[0]}, edition);
+
+        // Hints off: the plain map; on: the hint for the current item at once.
+        qope->Command(ID_KEY_HINTS_OFF);
+        ExpectLit({}, edition);
+        Answer(one.substr(0, 2));
+        ExpectLit({}, edition);
+        qope->Command(ID_KEY_HINTS_ON);
+        ExpectLit({one[2]}, edition);
+
+        // Twice pressed, the toggle returns to the title picture.
+        qope->Command(IDC_KEYHELPBUTTON);
+        EXPECT_EQ(qope->Text(IDC_KEYHELPBUTTON), L"键盘");
+    }
+}
+
+TEST_F(KeyHints, AreNeverDrawnOverTheTitlePicture) {
+    const std::string codes = Start(ID_ALL_CODES, 4, 86);
+    ASSERT_FALSE(codes.empty());
+    Answer(codes.substr(0, 4));
+    const e2e::Capture shot = qope->CaptureClient(qope->Main());
+    const e2e::Capture title = qope->ResourceBitmap(IDB_TITLE86);
+    for (char letter : qope::HintedKeys(codes, 4, 4)) {
+        const qope::KeyPicture* key = qope::FindKeyPicture(letter);
+        EXPECT_TRUE(Shows(shot, key->x, key->y, title, key->x - 14, key->y - 10)) << letter;
+    }
+}
+
+// Timings measured inside the program, printed for the benchmark notes.
+TEST_F(Drills, TimingsOfRightAnswersAndSetStarts) {
+    qope->Command(IDC_KEYHELPBUTTON);  // the map, so that every right answer draws its hint
+    qope->Diagnostics(win::kClearTimings);
+    int answered = 0;
+    while (answered < 1000) {
+        const std::string codes = Start(ID_ALL_CODES, 4, 86);
+        ASSERT_FALSE(codes.empty());
+        for (int i = 0; i < 28 && answered < 1000; ++i, ++answered) Answer(codes.substr(size_t(4 * i), 4));
+    }
+    ASSERT_GE(qope->Diagnostics(win::kRightAnswerCount), 1000);
+    std::printf("right answer with hint: median %ld us, worst %ld us (%ld answers)\n",
+                qope->Diagnostics(win::kRightAnswerMedianMicros), qope->Diagnostics(win::kRightAnswerWorstMicros),
+                qope->Diagnostics(win::kRightAnswerCount));
+    std::printf("set start with file reads: median %ld us, worst %ld us (%ld starts)\n",
+                qope->Diagnostics(win::kSetStartMedianMicros), qope->Diagnostics(win::kSetStartWorstMicros),
+                qope->Diagnostics(win::kSetStartCount));
+}
+
+}  // namespace
