@@ -64,8 +64,9 @@ protected:
     void Answer(const std::string& code) const {
         qope->TypeKeys(std::wstring(code.begin(), code.end()));
     }
-    // Starts a drill and returns the codes of its set.
+    // Starts a drill in an edition and returns the codes of its set.
     std::string Start(int menu, int kind, int edition) const {
+        qope->Command(edition == 86 ? ID_EDITION_86 : ID_EDITION_98);
         qope->Command(menu);
         qope->Settle();
         const auto* table = qope::FindCodeTable(kind, edition);
