@@ -1,8 +1,7 @@
 // The Windows C runtime's rand(), replicated so every platform draws the same sequence.
 //
 // The program never sets its starting point: a fresh process draws 41, 18467, 6334, ...
-// as Windows does,
-// and the drills multiply it by the seconds of the clock for their variety.
+// as Windows does, and the drills multiply it by the seconds of the clock for variety.
 #pragma once
 
 #include <cstdint>
