@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Benchmarks of the Windows program under Wine, in a fresh prefix on a private Xvfb:
+#  - start-up: process start to main window shown and idle, beside a minimal Win32 dialog
+#    program, with the working set and the file size (tests/bench/startup_bench.cpp);
+#  - drill timings measured inside the program: a right answer with its key hint drawn,
+#    a set start with its file reads (the e2e test Drills.TimingsOfRightAnswersAndSetStarts).
+# Prints figures; judges nothing.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
+exec </dev/null
+bash scripts/setup.sh || exit 1
+cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null || exit 1
+cmake --build build/win -j2 || exit 1
+
+export QOPE_WINEPREFIX=$PWD/build/wine/bench-prefix
+# shellcheck source=wine-env.sh
+source scripts/wine-env.sh || exit 1
+qope_wine_session_begin private || exit 1
+
+qope=$(qope_winpath build/win/src/qope.exe)
+minimal=$(qope_winpath build/win/tests/bench/minimal_dialog.exe)
+echo "== start-up (20 runs each)"
+wine "$(qope_winpath build/win/tests/bench/startup_bench.exe)" "$qope" "$minimal" 20
+echo
+echo "== drill timings inside the program"
+QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/e2e/qope_e2e_tests.exe)" \
+  --gtest_filter='*Timings*' | grep -E '^(right answer|set start)'
+qope_wine_session_end
