@@ -141,3 +141,70 @@ TEST_F(FixtureFiles, AMissingFileReadsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The same reading on the shipped code tables.
+class ShippedFiles : public ::testing::Test {
+protected:
+    static std::string PathOf(const char* file) { return std::string(QOPE_SOURCE_DIR) + "/data/selectfiles/" + file; }
+    static std::string Record(const char* file, int length, int index) {
+        std::ifstream in(PathOf(file), std::ios::binary);
+        in.seekg(std::streamoff(index) * length);
+        std::string record(size_t(length), '\0');
+        in.read(record.data(), length);
+        return record;
+    }
+};
+
+TEST_F(ShippedFiles, LastStartOfThe86FullCodesReadsRecords7271To7298) {
+    const auto* table = FindCodeTable(4, 86);
+    StdioSource items(PathOf(table->itemFile)), codes(PathOf(table->codeFile));
+    CodeTable set;
+    ASSERT_EQ(qope::ReadSet(*table, table->starts - 1, items, codes, set), qope::SetFailure::None);
+    EXPECT_EQ(set.start, 7271);
+    for (int k = 0; k < 28; ++k) {
+        EXPECT_EQ(set.items.substr(size_t(2 * k), 2), Record("AllCodech.txt", 4, 7271 + k).substr(0, 2));
+        EXPECT_EQ(set.codes.substr(size_t(4 * k), 4), Record("AllCodeen.txt", 6, 7271 + k).substr(0, 4));
+    }
+}
+
+TEST_F(ShippedFiles, EveryDrillReadsAFullSetAtItsFirstAndLastStart) {
+    for (int kind : {1, 2, 3, 4, 12, 13, 14, 15, 16, 17}) {
+        for (int edition : {86, 98}) {
+            const auto* table = FindCodeTable(kind, edition);
+            if (!table) continue;
+            const bool paired = table->layout == qope::TableLayout::Paired;
+            StdioSource items(PathOf(table->itemFile)), codes(PathOf(paired ? table->codeFile : table->itemFile));
+            for (int start : {0, table->starts - 1}) {
+                CodeTable set;
+                ASSERT_EQ(qope::ReadSet(*table, start, items, codes, set), qope::SetFailure::None)
+                    << kind << "/" << edition << " at " << start;
+                EXPECT_EQ(set.items.size(), size_t(28 * table->itemWidth));
+                EXPECT_EQ(set.codes.size(), size_t(28 * table->codeWidth));
+            }
+        }
+    }
+    // The 86 two-character words: 224 bytes of words, 112 of codes.
+    const auto* words = FindCodeTable(12, 86);
+    StdioSource items(PathOf(words->itemFile)), codes(PathOf(words->codeFile));
+    CodeTable set;
+    ASSERT_EQ(qope::ReadSet(*words, 100, items, codes, set), qope::SetFailure::None);
+    EXPECT_EQ(set.items.size(), 224u);
+    EXPECT_EQ(set.codes.size(), 112u);
+}
+
+TEST_F(ShippedFiles, The98TwoLevelFileGivesItemsAtByte3AndCodesAtByte0OfEachRecord) {
+    const auto* table = FindCodeTable(2, 98);
+    StdioSource file(PathOf(table->itemFile));
+    CodeTable set;
+    ASSERT_EQ(qope::ReadSet(*table, 0, file, file, set), qope::SetFailure::None);
+    for (int k = 0; k < 28; ++k) {
+        const std::string record = Record("twosimpcode98.txt", 7, k);
+        EXPECT_EQ(set.items.substr(size_t(2 * k), 2), record.substr(3, 2));
+        EXPECT_EQ(set.codes.substr(size_t(3 * k), 3), record.substr(0, 3));
+        EXPECT_EQ(record.substr(5, 2), "\r\n");
+    }
+}
+
+}  // namespace
