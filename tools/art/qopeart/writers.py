@@ -38,6 +38,23 @@ def palettize(img: Image.Image, colours: int = 256, dither: bool = False) -> Ima
     return out
 
 
+def to_palette(img: Image.Image, colours) -> Image.Image:
+    """A "P" image of at most 16 colours: every pixel the nearest of `colours` (no
+    dithering), and the palette only the colours used, sorted, so that it is written
+    4-bit (see bmp_bytes)."""
+    colours = list(dict.fromkeys(tuple(c) for c in colours))
+    if len(colours) > 256:
+        raise ValueError("more than 256 colours")
+    pal = Image.new("P", (1, 1))
+    # Pillow matches against all 256 entries: pad with the first colour.
+    pal.putpalette([v for c in colours for v in c] + list(colours[0]) * (256 - len(colours)))
+    near = img.convert("RGB").quantize(palette=pal, dither=Image.Dither.NONE).convert("RGB")
+    used = near.getcolors(16)
+    if used is None:
+        raise ValueError("a 16-colour picture uses more than 16 colours")
+    return palettize(near, 16)
+
+
 def _palette_entries(img: Image.Image, count: int) -> bytes:
     pal = img.getpalette()[: count * 3]
     pal += [0] * (count * 3 - len(pal))
@@ -83,14 +100,17 @@ def _mask_rows(alpha: Image.Image) -> bytes:
     return b"".join(rows)
 
 
-def bmp_bytes(img: Image.Image) -> bytes:
-    """8-bit palettized for "P" images, 24-bit otherwise."""
+def bmp_bytes(img: Image.Image, bpp: int = 8) -> bytes:
+    """Palettized for "P" images (8-bit, or 4-bit when asked and the palette has at most
+    16 colours), 24-bit otherwise."""
     w, h = img.size
     if img.mode == "P":
         n = img.info.get("ncolours", 256)
+        if bpp == 4 and n > 16:
+            raise ValueError(f"{n} colours do not fit a 4-bit bitmap")
         table = _palette_entries(img, n)
-        bits = _indexed_rows(img, 8)
-        info = _info_header(w, h, 8, len(bits), n)
+        bits = _indexed_rows(img, bpp)
+        info = _info_header(w, h, bpp, len(bits), n)
     else:
         table = b""
         bits = _rgb_rows(img)
@@ -99,8 +119,8 @@ def bmp_bytes(img: Image.Image) -> bytes:
     return struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset) + info + table + bits
 
 
-def write_bmp(img: Image.Image, path: Path) -> None:
-    path.write_bytes(bmp_bytes(img))
+def write_bmp(img: Image.Image, path: Path, bpp: int = 8) -> None:
+    path.write_bytes(bmp_bytes(img, bpp))
 
 
 def _dib_32(img: Image.Image) -> bytes:
