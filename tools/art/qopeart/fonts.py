@@ -15,6 +15,9 @@ FACES = {
     # which keep small button labels crisp.
     "hei": ("fonts-wqy-zenhei", "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc", 0),
     "hei-sharp": ("fonts-wqy-zenhei", "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc", 2),
+    # Song face with the extension B and E ideographs the Hei face lacks (root glyphs).
+    "cjk-ext": ("fonts-babelstone-han",
+                "/usr/share/fonts/truetype/babelstone/BabelStoneHan.ttf", 0),
     # Kai (brush) CJK for tag lines.
     "kai": ("fonts-arphic-ukai", "/usr/share/fonts/truetype/arphic/ukai.ttc", 0),
     # Latin display faces.
