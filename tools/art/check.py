@@ -3,6 +3,7 @@
 
 Exits 0 when every file is byte for byte the same and no file is missing or extra;
 otherwise names the differences (regenerate with tools/art/generate.py and commit).
+Exits 77 (a skip) when the shared root charts the drills' pictures come from are absent.
 """
 from __future__ import annotations
 
@@ -15,13 +16,20 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import generate  # noqa: E402
 
+SKIPPED = 77    # ctest's skip code: the drills' pictures need the shared root charts
+
 
 def main() -> int:
     committed = Path(sys.argv[1]) if len(sys.argv) > 1 else generate.ROOT / "src" / "res" / "art"
+    try:
+        drawn = generate.build()
+    except generate.catalogue.ChartsMissing as e:
+        print(f"art: {e}; skipped")
+        return SKIPPED
     with tempfile.TemporaryDirectory(prefix="qope-art-") as tmp:
         fresh = Path(tmp)
-        generate.write(generate.build(), fresh)
-        names = lambda d: {p.name for p in d.iterdir() if p.suffix in generate.OUTPUT_SUFFIXES}
+        generate.write(drawn, fresh)
+        names = lambda d: {p.relative_to(d).as_posix() for p in generate.outputs(d)}
         new, old = names(fresh), names(committed) if committed.is_dir() else set()
         problems = [f"missing from {committed}: {n}" for n in sorted(new - old)]
         problems += [f"not drawn any more: {n}" for n in sorted(old - new)]

@@ -13,6 +13,7 @@ from __future__ import annotations
 
 import argparse
 import sys
+import time
 
 sys.dont_write_bytecode = True   # keep the source tree clean when run from tests
 from pathlib import Path
@@ -21,7 +22,8 @@ HERE = Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
 sys.path.insert(0, str(HERE))
 
-from qopeart import background, buttons, cursor, icon, layout, resources, titles, writers  # noqa: E402
+from qopeart import (background, buttons, catalogue, cursor, icon, keymap, layout,  # noqa: E402
+                     resources, rootpictures, titles, writers)
 
 OUTPUT_SUFFIXES = {".bmp", ".ico", ".cur", ".rc"}
 
@@ -29,6 +31,8 @@ OUTPUT_SUFFIXES = {".bmp", ".ico", ".cur", ".rc"}
 def build() -> dict:
     """Everything drawn, before it is written: name -> picture, plus the layout."""
     window = layout.main_window(ROOT)
+    cat = catalogue.load(ROOT)
+    keys = keymap.draw_all(cat)
     return {
         "window": window,
         "button_pictures": buttons.draw_all(list(window.buttons)),
@@ -36,6 +40,11 @@ def build() -> dict:
         "titles": titles.draw_all(),
         "icon": icon.draw(),
         "cursor": cursor.draw(),
+        "catalogue": cat,
+        "keymaps": keys["maps"],
+        "key_pictures": keys["keys"],
+        "root_pictures": {rid: pic for rid, (_, pic) in rootpictures.draw_all(cat).items()},
+        "strip": writers.to_palette(rootpictures.strip(), [rootpictures.GROUND]),
     }
 
 
@@ -44,9 +53,10 @@ def write(drawn: dict, out: Path) -> list[Path]:
     written: list[Path] = []
     bitmaps: list[tuple[str, str]] = []
 
-    def bmp(name: str, filename: str, picture) -> None:
+    def bmp(name: str, filename: str, picture, bpp: int = 8) -> None:
         path = out / filename
-        writers.write_bmp(picture, path)
+        path.parent.mkdir(parents=True, exist_ok=True)
+        writers.write_bmp(picture, path, bpp)
         written.append(path)
         bitmaps.append((name, filename))
 
@@ -56,6 +66,14 @@ def write(drawn: dict, out: Path) -> list[Path]:
         bmp(rid, f"title{rid}.bmp", writers.palettize(pic, dither=True))
     for name, pic in drawn["button_pictures"].items():
         bmp(name, f"{name}.bmp", writers.palettize(pic))
+    # The drills' pictures are 16-colour bitmaps, written 4-bit.
+    for rid, pic in drawn["keymaps"].items():
+        bmp(rid, f"keymap{rid}.bmp", pic, 4)
+    for rid, pic in sorted(drawn["key_pictures"].items(), key=lambda kv: int(kv[0])):
+        bmp(rid, f"keys/key{rid}.bmp", pic, 4)
+    for rid, pic in sorted(drawn["root_pictures"].items()):
+        bmp(str(rid), f"roots/root{rid}.bmp", pic, 4)
+    bmp(rootpictures.STRIP_ID, f"strip{rootpictures.STRIP_ID}.bmp", drawn["strip"], 4)
 
     ico = out / "qope.ico"
     ico.write_bytes(writers.ico_bytes(drawn["icon"]))
@@ -69,13 +87,19 @@ def write(drawn: dict, out: Path) -> list[Path]:
 
     # Pictures no longer drawn must not linger in the committed folder.
     keep = set(written)
-    for old in sorted(out.iterdir()):
-        if old.suffix in OUTPUT_SUFFIXES and old not in keep:
+    for old in outputs(out):
+        if old not in keep:
             old.unlink()
     return written
 
 
+def outputs(folder: Path) -> list[Path]:
+    """The generator's files in folder and its subfolders."""
+    return sorted(p for p in folder.rglob("*") if p.is_file() and p.suffix in OUTPUT_SUFFIXES)
+
+
 def preview(drawn: dict, folder: Path) -> None:
+    from PIL import Image
     from qopeart import preview as pv
     folder.mkdir(parents=True, exist_ok=True)
     pics = {"522": drawn["background"], **drawn["titles"], **drawn["button_pictures"]}
@@ -96,17 +120,31 @@ def preview(drawn: dict, folder: Path) -> None:
     states = {b.base: s for b, s in zip(window.buttons, "UDFX" * 6)}
     pv.mockup(pics98, window, colours, lambda b: states[b.base]).save(folder / "mockup98_states.png")
 
+    cat = drawn["catalogue"]
+    maps = drawn["keymaps"]
+    both = Image.new("RGB", (762, 2 * 265 + 10), (0, 0, 0))
+    for i, rid in enumerate(sorted(maps)):
+        both.paste(maps[rid].convert("RGB"), (0, i * 275))
+    both.save(folder / "keymaps.png")
+    pv.key_sheet(cat, drawn["key_pictures"]).save(folder / "key_pictures.png")
+    for ed in catalogue.EDITIONS:
+        pv.root_sheet(cat, drawn["root_pictures"], ed).save(folder / f"roots{ed}.png")
+        area = pv.picture_area(drawn["background"], maps[keymap.MAP_IDS[ed]], cat, ed, "wqvb",
+                               drawn["key_pictures"])
+        area.save(folder / f"hint{ed}_wqvb.png")
+
 
 def main() -> int:
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--out", type=Path, default=ROOT / "src" / "res" / "art")
     ap.add_argument("--preview", type=Path)
     args = ap.parse_args()
+    start = time.monotonic()
     drawn = build()
     files = write(drawn, args.out)
+    print(f"art: {len(files)} files in {args.out} ({time.monotonic() - start:.1f} s)")
     if args.preview:
         preview(drawn, args.preview)
-    print(f"art: {len(files)} files in {args.out}")
     return 0
 
 

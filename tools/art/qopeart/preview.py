@@ -107,3 +107,60 @@ def contact_sheet(pictures: dict, scale_small: int = 2) -> Image.Image:
         sheet.paste(p, (x, y), p)
         d.text((x, y + p.height + 2), name, font=f, fill=(0, 0, 0))
     return sheet
+
+
+# -- the drills' pictures ------------------------------------------------------------------
+
+def _labelled_grid(items, scale: int, columns: int, title: str = "") -> Image.Image:
+    """Pictures enlarged `scale` times in a grid, each with its label lines under it."""
+    f = fonts.font("hei-sharp", 12)
+    pics = [(p.convert("RGB").resize((p.width * scale, p.height * scale), Image.NEAREST), lab)
+            for p, lab in items]
+    cw = max(max(p.width for p, _ in pics), max(int(f.getlength(l)) for _, lab in pics
+                                                 for l in lab.split("\n"))) + 10
+    lines = max(lab.count("\n") + 1 for _, lab in pics)
+    ch = max(p.height for p, _ in pics) + 14 * lines + 10
+    top = 26 if title else 6
+    rows = (len(pics) + columns - 1) // columns
+    sheet = Image.new("RGB", (columns * cw + 10, top + rows * ch), (150, 156, 150))
+    d = ImageDraw.Draw(sheet)
+    if title:
+        d.text((10, 6), title, font=f, fill=(0, 0, 0))
+    for i, (p, lab) in enumerate(pics):
+        x, y = 10 + (i % columns) * cw, top + (i // columns) * ch
+        sheet.paste(p, (x, y))
+        d.multiline_text((x, y + p.height + 2), lab, font=f, fill=(0, 0, 0), spacing=2)
+    return sheet
+
+
+def key_sheet(cat, key_pictures: dict) -> Image.Image:
+    """The 50 key pictures, twice their size, 86 above 98, with id and letter."""
+    items = [(key_pictures[str(p.ids[ed])], f"{p.ids[ed]} {p.letter.upper()} ({ed})")
+             for ed in (86, 98) for p in cat.key_pictures]
+    return _labelled_grid(items, 2, 10, "key pictures: 86 set, then 98 set")
+
+
+def root_sheet(cat, root_pictures: dict, edition: int) -> Image.Image:
+    """Every root picture of an edition three times enlarged, with catalogue index, key,
+    the chart's glyph (* = drawn from a recipe, not a character of its own) and picture id."""
+    items = [(root_pictures[r.picture],
+              f"{r.index} {r.key} {r.glyph}{'*' if r.drawn else ''}\n#{r.picture}")
+             for r in cat.roots[edition]]
+    return _labelled_grid(items, 3, 16, f"{edition} root pictures (21 x 20, shown x3); "
+                                         "* drawn from a recipe")
+
+
+def picture_area(background: Image.Image, keymap_picture: Image.Image, cat, edition: int,
+                 code: str, key_pictures: dict, margin: int = 10) -> Image.Image:
+    """The main window's picture area with the map and the keys of `code` lit, as the
+    hint draws them: every key picture copied 70 x 70 at its client position."""
+    w, h = TITLE_SHOWN[0] + TITLE_ORIGIN[0] + margin, TITLE_SHOWN[1] + TITLE_ORIGIN[1] + margin
+    img = background.convert("RGB").resize((w, h), Image.NEAREST)
+    img.paste(keymap_picture.convert("RGB"), TITLE_ORIGIN)
+    where = {p.letter: p for p in cat.key_pictures}
+    for ch in code:
+        if ch in where:
+            p = where[ch]
+            img.paste(key_pictures[str(p.ids[edition])].convert("RGB").crop((0, 0, 70, 70)),
+                      (p.x, p.y))
+    return img
