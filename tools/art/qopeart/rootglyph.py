@@ -116,8 +116,11 @@ def face_of(ch: str) -> str:
 
 # -- rendering -----------------------------------------------------------------------------
 
+_INK = [255 if v >= INK_THRESHOLD else 0 for v in range(256)]
+
+
 def _ink_box(mask: Image.Image):
-    return mask.point(lambda v: 255 if v >= INK_THRESHOLD else 0).getbbox()
+    return mask.point(_INK).getbbox()
 
 
 @lru_cache(maxsize=None)
@@ -197,16 +200,19 @@ def base_em(box: tuple[int, int]) -> int:
 
 @lru_cache(maxsize=None)
 def fit(shape: Shape, box: tuple[int, int], enlarge: float = ENLARGE) -> Image.Image:
-    """The shape as large as box allows: from the box's base em, shrunk to fit or grown
-    by at most `enlarge` while it fits. An L mask no larger than box."""
+    """The shape as large as box allows: the largest em up to `enlarge` times the box's
+    base em at which it fits. An L mask no larger than box."""
+    top = int(base_em(box) * enlarge)
     em = base_em(box)
+    m = render(shape, em)
+    # Jump to where the size scales to, then step to the exact answer.
+    em = max(4, min(top, int(em * min(box[0] / m.width, box[1] / m.height))))
     m = render(shape, em)
     while not _fits(m, box):
         em -= 1
         if em < 4:
             raise ValueError(f"{shape.source} does not fit {box}")
         m = render(shape, em)
-    top = int(base_em(box) * enlarge)
     while em < top:
         bigger = render(shape, em + 1)
         if not _fits(bigger, box):
