@@ -129,8 +129,20 @@ def _labelled_grid(items, scale: int, columns: int, title: str = "") -> Image.Im
     for i, (p, lab) in enumerate(pics):
         x, y = 10 + (i % columns) * cw, top + (i // columns) * ch
         sheet.paste(p, (x, y))
-        d.multiline_text((x, y + p.height + 2), lab, font=f, fill=(0, 0, 0), spacing=2)
+        for k, line in enumerate(lab.split("\n")):
+            _text_with_fallback(d, (x, y + p.height + 2 + 14 * k), line, 12)
     return sheet
+
+
+def _text_with_fallback(d, xy, text: str, size: int) -> None:
+    """Text in the Hei bitmap face; a character it lacks from the root glyphs' fallback."""
+    from . import rootglyph
+    x, y = xy
+    for ch in text:
+        face = "hei-sharp" if ch.isascii() or rootglyph.face_of(ch) == "hei" else "cjk-ext"
+        f = fonts.font(face, size)
+        d.text((x, y), ch, font=f, fill=(0, 0, 0))
+        x += f.getlength(ch)
 
 
 def key_sheet(cat, key_pictures: dict) -> Image.Image:
