@@ -5,6 +5,7 @@
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
 #include "drill/key_hint.h"
+#include "roots/root_catalogue.h"
 #include "win/diagnostics.h"
 #include "win/file_source.h"
 #include "win/gdi.h"
@@ -29,6 +30,20 @@ constexpr DrillCommand kDrillCommands[] = {
     {button, menu, kind},
 #include "drill/drill_kinds.def"
 #undef QOPE_DRILL_KIND
+};
+
+// The menu items and the button of the root drills.
+struct RootCommand {
+    int id;
+    int rootKind;
+};
+constexpr RootCommand kRootCommands[] = {
+#define QOPE_ROOT_RULE(kind, edition, startMod, startOffset, step, wrapAbove, wrapMod, wrapOffset)
+#define QOPE_ROOT_DRILL(kind, zone, menu, status) {menu, kind},
+#include "roots/root_rules.def"
+#undef QOPE_ROOT_DRILL
+#undef QOPE_ROOT_RULE
+    {IDC_ALLWORDBOOT, qope::kAllRoots},
 };
 
 constexpr const char* kDamagedFile = "文件不完整或已损坏，无法读取练习内容。";
@@ -228,7 +243,17 @@ HBRUSH CPracticeDlg::OnColour(HDC dc, HWND control, int colourType) {
     }
     if (HBRUSH b = qope::ColourLabel(dc, control, colourType, kArialLabels, m_fontArial16.Get())) return b;
     if (HBRUSH b = qope::ColourLabel(dc, control, colourType, kImpactLabels, m_fontImpact12.Get())) return b;
-    return Dialog::OnColour(dc, control, colourType);
+    HBRUSH brush = Dialog::OnColour(dc, control, colourType);
+    RedrawRootRows();
+    // The root rows lie over the two display lines, which show a blank during a batch: those
+    // lines must not fill their ground over the pictures just drawn.
+    const int id = ::GetDlgCtrlID(control);
+    if (m_nPracticeKind == qope::kRootDrill && !m_strExpectedCode.empty() &&
+        (id == IDC_COMPARE_TEXT || id == IDC_INPUT_TEXT)) {
+        ::SetBkMode(dc, TRANSPARENT);
+        return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    }
+    return brush;
 }
 
 void CPracticeDlg::OnEdition86() { SwitchEdition(86); }
@@ -266,6 +291,15 @@ std::int64_t MicrosecondsSince(const LARGE_INTEGER& start) {
 
 bool CPracticeDlg::OnOtherCommand(int id, WORD notification) {
     if (notification != BN_CLICKED) return false;
+    for (const RootCommand& command : kRootCommands) {
+        if (command.id == id) {
+            LARGE_INTEGER start{};
+            ::QueryPerformanceCounter(&start);
+            StartRootBatch(command.rootKind);
+            m_rootBatchTimes.Add(MicrosecondsSince(start));
+            return true;
+        }
+    }
     for (const DrillCommand& command : kDrillCommands) {
         if (command.button == id || command.menu == id) {
             LARGE_INTEGER start{};
@@ -294,7 +328,19 @@ long long CPracticeDlg::OnDiagnostics(unsigned query) {
     case win::kSetStartMedianMicros: return m_setStartTimes.Median();
     case win::kSetStartWorstMicros: return m_setStartTimes.Worst();
     case win::kSetStartCount: return static_cast<long long>(m_setStartTimes.Count());
+    case win::kRootBatchMedianMicros: return m_rootBatchTimes.Median();
+    case win::kRootRedrawMedianMicros: return m_rootRedrawTimes.Median();
+    case win::kRootRedrawCount: return static_cast<long long>(m_rootRedrawTimes.Count());
+    case win::kTimeRootRedraw: {
+        LARGE_INTEGER start{};
+        ::QueryPerformanceCounter(&start);
+        RedrawRootRows();
+        m_rootRedrawTimes.Add(MicrosecondsSince(start));
+        return 0;
+    }
     case win::kClearTimings:
+        m_rootBatchTimes.Clear();
+        m_rootRedrawTimes.Clear();
         m_rightAnswerTimes.Clear();
         m_setStartTimes.Clear();
         return 0;
@@ -318,12 +364,44 @@ void CPracticeDlg::ResetBars() {
     }
 }
 
-void CPracticeDlg::ReleaseRootPictures() {
-    // The root drills keep no pictures loaded yet.
+void CPracticeDlg::RootPictureSet::Release() {
+    roots.clear();
+    strip.Reset();
+    loaded = false;
 }
 
-void CPracticeDlg::CheckRootAnswer() {
-    // No root drill starts yet, so no answer comes here.
+void CPracticeDlg::ReleaseRootPictures() {
+    m_roots86.Release();
+    m_roots98.Release();
+}
+
+void CPracticeDlg::LoadRootPictures(int edition) {
+    RootSet(edition == 86 ? 98 : 86).Release();
+    RootPictureSet& set = RootSet(edition);
+    if (set.loaded) return;
+    const int count = qope::RootCount(edition);
+    set.roots.clear();
+    set.roots.reserve(size_t(count));
+    for (int index = 0; index < count; ++index)
+        set.roots.push_back(win::LoadBitmapResource(qope::RootPictureId(edition, index)));
+    set.strip = win::LoadBitmapResource(IDB_ANSWER_STRIP);
+    set.loaded = true;
+}
+
+bool CPracticeDlg::RootPicturesLoaded(int edition) {
+    return (edition == 86 || edition == 98) && RootSet(edition).loaded;
+}
+
+void CPracticeDlg::DrawRootStrip() {
+    win::WindowDC dc(Handle());
+    win::CopyBitmap(dc.Get(), kRowX, kAnswerY, RootSet(m_nEdition).strip.Get(), kStripWidth, kRootCell);
+}
+
+void CPracticeDlg::DrawRootPicture(int index, int x, int y) {
+    const RootPictureSet& set = RootSet(m_nEdition);
+    if (index < 0 || index >= static_cast<int>(set.roots.size())) return;
+    win::WindowDC dc(Handle());
+    win::CopyBitmap(dc.Get(), x, y, set.roots[size_t(index)].Get(), kRootCell, kRootCell);
 }
 
 int CPracticeDlg::LocalSeconds() {

@@ -15,6 +15,7 @@
 #include "win/scoped.h"
 
 #include <array>
+#include <vector>
 #include <string>
 
 class CPracticeDlg : public win::Dialog, private qope::DrillEngine {
@@ -49,7 +50,10 @@ private:
     void StepErrorBar() override { m_barError.StepIt(); }
     void DrawKeyHint() override;
     void ReleaseRootPictures() override;
-    void CheckRootAnswer() override;
+    void LoadRootPictures(int edition) override;
+    bool RootPicturesLoaded(int edition) override;
+    void DrawRootStrip() override;
+    void DrawRootPicture(int index, int x, int y) override;
     int LocalSeconds() override;
     bool ReadCodeTable(const qope::CodeTableFile& table, int start, qope::CodeTable& set) override;
 
@@ -91,6 +95,8 @@ private:
     int m_nRightAnswers = 0;
     qope::TimingLog m_rightAnswerTimes;
     qope::TimingLog m_setStartTimes;
+    qope::TimingLog m_rootBatchTimes;
+    qope::TimingLog m_rootRedrawTimes;
 
     // Controls bound as objects.
     CCodeEntryEdit m_editCode;
@@ -106,4 +112,14 @@ private:
     win::ScopedFont m_fontImpact12;
     win::ScopedFont m_fontArial16;
     win::ScopedIcon m_iconLarge, m_iconSmall;
+
+    // The root pictures of one edition: one bitmap a catalogue index, and the answer strip.
+    struct RootPictureSet {
+        std::vector<win::ScopedBitmap> roots;
+        win::ScopedBitmap strip;
+        bool loaded = false;
+        void Release();
+    };
+    RootPictureSet m_roots86, m_roots98;
+    RootPictureSet& RootSet(int edition) { return edition == 86 ? m_roots86 : m_roots98; }
 };

@@ -1,6 +1,7 @@
 #include "drill/drill_engine.h"
 
 #include "common/crt_rand.h"
+#include "roots/root_catalogue.h"
 
 namespace qope {
 
@@ -125,6 +126,80 @@ void DrillEngine::DrillTick() {
         m_nSpeed = (bytes / drill->speedDivisor) * 600 / t;
     }
     m_nTypingSecs = t * 100 / 1000;
+}
+
+}  // namespace qope
+
+namespace qope {
+
+void DrillEngine::StartRootBatch(int rootKind) {
+    const RootDrill* drill = FindRootDrill(rootKind);
+    if (!drill) return;
+    m_nRootDrillKind = rootKind;
+    FocusCodeEdit();
+    DefaultBeep();
+    ResetBars();
+    m_nPracticeKind = kRootDrill;
+    m_strCompare = m_strInput = " ";
+    m_strCode.clear();
+    m_strExpectedCode.clear();
+    m_strComparison.clear();
+    m_strReference.clear();
+    m_nAnswered = m_nCodePos = m_nRefPos = m_nCurrentRoot = m_nDrillTicks = 0;
+    m_strStatus = drill->status;
+
+    const RootRule* rule = FindRootRule(rootKind, m_nEdition);
+    if (!rule) return;  // an edition without a catalogue: no pictures, no answers
+    LoadRootPictures(m_nEdition);
+    DrawRootStrip();
+    m_nRootStart = m_nCurrentRoot = rule->Start(LocalSeconds(), ProgramRand().Next());
+    const std::vector<int> indices = BatchIndices(*rule, m_nRootStart);
+    for (int i = 0; i < kRootBatch; ++i) {
+        DrawRootPicture(indices[size_t(i)], kRowX + kRowPitch * i, kQuestionY);
+        m_strExpectedCode += RootKey(m_nEdition, indices[size_t(i)]);
+    }
+    if (m_bKeyHints == 1) DrawKeyHint();
+    PushMembers();
+}
+
+void DrillEngine::CheckRootAnswer() {
+    if (m_nAnswered == kRootBatch) {
+        StartRootBatch(m_nRootDrillKind);
+        return;
+    }
+    if (m_strCode.size() != 1) return;
+    const RootRule* rule = FindRootRule(m_nRootDrillKind, m_nEdition);
+    if (!rule || m_nCodePos >= static_cast<int>(m_strExpectedCode.size())) return;
+    m_strComparison = std::string() + m_strExpectedCode[static_cast<size_t>(m_nCodePos)];
+    if (m_strComparison != m_strCode) {
+        StepErrorBar();
+        m_strComparison.clear();
+        m_strCode.clear();
+        PushMembers();
+        PlayWrongAnswerSound();
+        return;
+    }
+    DrawRootPicture(m_nCurrentRoot, kRowX + kRowPitch * m_nAnswered, kAnswerY);
+    m_nCurrentRoot = rule->Next(m_nCurrentRoot);
+    m_strComparison.clear();
+    m_strCode.clear();
+    PushMembers();
+    StepCorrectBar();
+    m_nCodePos += 1;
+    m_nRefPos += 2;
+    m_nAnswered += 1;
+    if (m_bKeyHints == 1) DrawKeyHint();
+    if (m_nAnswered == kRootBatch) StartRootBatch(m_nRootDrillKind);
+}
+
+void DrillEngine::RedrawRootRows() {
+    if (m_nPracticeKind != kRootDrill || m_strExpectedCode.empty() || !RootPicturesLoaded(m_nEdition)) return;
+    const RootRule* rule = FindRootRule(m_nRootDrillKind, m_nEdition);
+    if (!rule) return;
+    const std::vector<int> indices = BatchIndices(*rule, m_nRootStart);
+    for (int i = 0; i < kRootBatch; ++i) DrawRootPicture(indices[size_t(i)], kRowX + kRowPitch * i, kQuestionY);
+    for (int i = 0; i < m_nAnswered && i < kRootBatch; ++i)
+        DrawRootPicture(indices[size_t(i)], kRowX + kRowPitch * i, kAnswerY);
 }
 
 }  // namespace qope

@@ -55,6 +55,19 @@ public:
     // The drill's part of the 100 ms tick: speed and set timer.
     void DrillTick();
 
+    // The root drills: a batch of 28 root pictures, one key each (kind 6 all roots,
+    // 1-5 a zone).
+    void StartAllRootsBatch() { StartRootBatch(6); }
+    void StartZoneBatch(int zone) { StartRootBatch(zone); }
+    void StartRootBatch(int rootKind);
+    void CheckRootAnswer();
+    // Draws the question row and the answered part of the answer row again.
+    void RedrawRootRows();
+
+    // Where the rows lie in the window (client pixels); every picture is a 22 x 22 block.
+    static constexpr int kRowX = 157, kRowPitch = 21, kQuestionY = 390, kAnswerY = 430, kRootCell = 22;
+    static constexpr int kStripWidth = 588;
+
 protected:
     // What the window does for the drill.
     virtual void PushMembers() = 0;
@@ -68,7 +81,11 @@ protected:
     virtual void StepErrorBar() = 0;
     virtual void DrawKeyHint() = 0;
     virtual void ReleaseRootPictures() = 0;
-    virtual void CheckRootAnswer() = 0;
+    // Loads the edition's root pictures once (releasing the other edition's set).
+    virtual void LoadRootPictures(int edition) = 0;
+    virtual bool RootPicturesLoaded(int edition) = 0;
+    virtual void DrawRootStrip() = 0;  // blanks the answer row
+    virtual void DrawRootPicture(int index, int x, int y) = 0;
     virtual int LocalSeconds() = 0;  // seconds field of the local time, 0-59
     // Reads the items and then the codes of a set; on failure it has told the learner
     // which file, and returns false.
@@ -96,6 +113,11 @@ public:
     int m_nRefPos = 0;
     int m_nStartIndex = 0;
     int m_nDrillTicks = 0;
+
+    // Root batch state.
+    int m_nRootDrillKind = 0;
+    int m_nRootStart = 0;
+    int m_nCurrentRoot = 0;
 
 protected:
     // Leaves the drill: no set loaded, status line back to "nothing chosen".

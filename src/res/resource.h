@@ -23,6 +23,7 @@
 #define IDB_KEYMAP98            548
 #define IDB_TITLE86             619
 #define IDB_TITLE98             620
+#define IDB_ANSWER_STRIP        976
 
 // System menu item of the main window
 #define IDM_ABOUTBOX            0x0010

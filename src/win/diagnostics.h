@@ -30,7 +30,12 @@ enum DiagnosticsQuery : unsigned {
     kSetStartMedianMicros = 23,
     kSetStartWorstMicros = 24,
     kSetStartCount = 25,
+    kRootBatchMedianMicros = 26,
+    kRootRedrawMedianMicros = 27,
+    kRootRedrawCount = 28,
     kClearTimings = 29,
+    // Runs one repaint of the root rows now and times it.
+    kTimeRootRedraw = 30,
 };
 
 }  // namespace win

@@ -20,7 +20,13 @@ public:
     // What the learner has typed into the code field, read by ReadMembers.
     std::string field;
     int seconds = 30;
-    int pushes = 0, beeps = 0, wrongSounds = 0, hints = 0, releases = 0, rootChecks = 0, focus = 0;
+    int pushes = 0, beeps = 0, wrongSounds = 0, hints = 0, releases = 0, focus = 0;
+    int loads = 0, strips = 0, loadedEdition = 0;
+    struct Draw {
+        int index, x, y;
+        bool operator==(const Draw&) const = default;
+    };
+    std::vector<Draw> draws;
     int correctBar = 0, errorBar = 0;
     std::vector<std::string> messages;
     std::vector<int> startsRead;
@@ -46,8 +52,17 @@ protected:
     void StepCorrectBar() override { correctBar = (correctBar + 1) % (qope::kBarRange + 1); }
     void StepErrorBar() override { errorBar = (errorBar + 1) % (qope::kBarRange + 1); }
     void DrawKeyHint() override { ++hints; }
-    void ReleaseRootPictures() override { ++releases; }
-    void CheckRootAnswer() override { ++rootChecks; }
+    void ReleaseRootPictures() override {
+        ++releases;
+        loadedEdition = 0;
+    }
+    void LoadRootPictures(int edition) override {
+        if (loadedEdition != edition) ++loads;
+        loadedEdition = edition;
+    }
+    bool RootPicturesLoaded(int edition) override { return loadedEdition == edition; }
+    void DrawRootStrip() override { ++strips; }
+    void DrawRootPicture(int index, int x, int y) override { draws.push_back({index, x, y}); }
     int LocalSeconds() override { return seconds; }
     bool ReadCodeTable(const qope::CodeTableFile& table, int start, qope::CodeTable& set) override {
         startsRead.push_back(start);
@@ -265,13 +280,96 @@ TEST_F(Drill, AShortFileLeavesNoSetLoaded) {
     EXPECT_EQ(w.messages.back(), qope::kNoReferenceMessage);
 }
 
-TEST_F(Drill, RootDrillAnswersGoToTheRootCheck) {
+TEST_F(Drill, AllRootsBatchDrawsItsRowAndAsksItsKeys) {
     auto& w = *window_;
-    w.m_nPracticeKind = qope::kRootDrill;
-    w.m_strExpectedCode = "qwe";
+    w.StartAllRootsBatch();
+    EXPECT_EQ(w.m_strStatus, "你所练习的是全部字根！");
+    EXPECT_EQ(w.m_nPracticeKind, qope::kRootDrill);
+    EXPECT_EQ(w.m_strCompare, " ");
+    EXPECT_EQ(w.m_strInput, " ");
+    EXPECT_EQ(w.m_strExpectedCode, "qbmuaecbmuawcnmyawcnlyswvnly");  // second 0: start 0
+    EXPECT_EQ(w.strips, 1);
+    ASSERT_EQ(w.draws.size(), 28u);
+    EXPECT_EQ(w.draws[0], (ModelWindow::Draw{0, 157, 390}));
+    EXPECT_EQ(w.draws[1], (ModelWindow::Draw{98, 178, 390}));
+    EXPECT_EQ(w.draws[27], (ModelWindow::Draw{50, 157 + 21 * 27, 390}));
+    EXPECT_EQ(w.beeps, 1);
+    EXPECT_EQ(w.hints, 1);
+}
+
+TEST_F(Drill, RootAnswersRightWrongAndTheNextBatch) {
+    auto& w = *window_;
+    w.StartAllRootsBatch();
+    w.draws.clear();
     w.Type("q");
-    EXPECT_EQ(w.rootChecks, 1);
-    EXPECT_EQ(w.correctBar + w.errorBar, 0);
+    EXPECT_EQ(w.correctBar, 1);
+    ASSERT_EQ(w.draws.size(), 1u);
+    EXPECT_EQ(w.draws[0], (ModelWindow::Draw{0, 157, 430}));
+    EXPECT_EQ(w.m_nCurrentRoot, 98);
+    // A space and a wrong letter are wrong: only the error bar moves, the root stays.
+    w.Type(" ");
+    w.Type("a");
+    EXPECT_EQ(w.errorBar, 2);
+    EXPECT_EQ(w.correctBar, 1);
+    EXPECT_EQ(w.wrongSounds, 2);
+    EXPECT_EQ(w.m_nCurrentRoot, 98);
+    EXPECT_EQ(w.field, "");
+    // Right through the batch: the 28th key starts the next one.
+    const std::string keys = w.m_strExpectedCode;
+    for (size_t i = 1; i < 28; ++i) w.Type(std::string(1, keys[i]));
+    EXPECT_EQ(w.strips, 2);
+    EXPECT_EQ(w.m_nAnswered, 0);
+    EXPECT_EQ(w.correctBar, 0);
+    EXPECT_EQ(w.errorBar, 0);
+    EXPECT_EQ(w.beeps, 2);
+}
+
+TEST_F(Drill, ZoneBatchesKeepToTheirZone) {
+    auto& w = *window_;
+    w.StartZoneBatch(1);
+    EXPECT_EQ(w.m_strStatus, "你所练习的是横区字根！");
+    EXPECT_EQ(w.m_strExpectedCode, "gdafddagdfsdagdfadafdfagdafd");
+    w.m_nEdition = 98;
+    w.StartZoneBatch(5);
+    EXPECT_EQ(w.m_strExpectedCode, "nvncbxvncbxvncbxvbxbncbxvncb");
+    EXPECT_EQ(w.loads, 2);  // 98 after 86 loads the other set
+    w.StartZoneBatch(3);
+    EXPECT_EQ(w.loads, 2);  // kept across batches of one edition
+    EXPECT_EQ(w.m_strExpectedCode, "qwrqerqetqetwrqerqerqetweqwr");
+}
+
+TEST_F(Drill, ACodeDrillReleasesTheRootPictures) {
+    auto& w = *window_;
+    w.StartAllRootsBatch();
+    EXPECT_EQ(w.loadedEdition, 86);
+    w.StartCodeSet(4);
+    EXPECT_EQ(w.loadedEdition, 0);
+    w.StartAllRootsBatch();
+    EXPECT_EQ(w.loads, 2);
+}
+
+TEST_F(Drill, RootRowsAreRedrawnOnlyDuringABatch) {
+    auto& w = *window_;
+    w.RedrawRootRows();
+    EXPECT_TRUE(w.draws.empty());  // no batch yet
+    w.StartAllRootsBatch();
+    const std::vector<ModelWindow::Draw> question = w.draws;
+    w.draws.clear();
+    w.RedrawRootRows();
+    EXPECT_EQ(w.draws, question);  // answered 0: the question row only
+    w.Type("q");
+    w.Type("b");
+    w.Type("m");
+    w.draws.clear();
+    w.RedrawRootRows();
+    ASSERT_EQ(w.draws.size(), 31u);
+    EXPECT_EQ(w.draws[28], (ModelWindow::Draw{0, 157, 430}));
+    EXPECT_EQ(w.draws[30], (ModelWindow::Draw{196, 199, 430}));
+    // Once the set is abandoned (an edition switch) the rows are left alone.
+    w.m_strExpectedCode.clear();
+    w.draws.clear();
+    w.RedrawRootRows();
+    EXPECT_TRUE(w.draws.empty());
 }
 
 }  // namespace
