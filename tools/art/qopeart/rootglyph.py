@@ -5,8 +5,9 @@ pictures) draws it through here, so a root looks the same wherever it appears.
 
 A root with a character of its own is that character in the first face that has it
 (FACES). A root without one is carved out of a source character by the operations of
-tools/art/root_shapes.txt. Every glyph is drawn SCALE times larger, thickened, carved
-there (so a cut falls where the recipe says at any size) and box-filtered down.
+tools/art/root_shapes.txt, or drawn from strokes written there when no character shows
+it legibly. Every glyph is drawn SCALE times larger, thickened, carved there (so a cut
+falls where the recipe says at any size) and box-filtered down.
 
 Sizing: `base_em` is the largest em at which a full ideograph fits the box; every root
 starts there, shrinks until it fits, and may grow (up to ENLARGE times) while it still
@@ -31,6 +32,8 @@ THICKEN = {"hei": 0.03, "cjk-ext": 0.045}
 SCALE = 8                              # glyphs are drawn and carved this much larger
 MISSING = "\U0010FFFD"                 # no face has it: renders as the face's .notdef
 REFERENCE = "国"                        # a full-size ideograph
+BLANK = "-"                            # a recipe's source: drawn from strokes on an empty em
+STROKE = 0.12                          # width of a drawn stroke, em (the thickened Hei's)
 ENLARGE = 1.4
 INK_THRESHOLD = 40                     # fainter pixels do not count as ink (or stay)
 
@@ -45,7 +48,8 @@ class Shape:
 
 # -- the shape list ------------------------------------------------------------------------
 
-_OPS = {"keep": 4, "cut": 4, "keeppoly": None, "cutpoly": None, "as-is": 0}
+_OPS = {"keep": 4, "cut": 4, "keeppoly": None, "cutpoly": None, "stroke": None, "as-is": 0}
+_MIN_POINTS = {"keeppoly": 3, "cutpoly": 3, "stroke": 2}
 
 
 def parse_shapes(text: str, origin: str = "root_shapes.txt") -> dict[str, Shape]:
@@ -69,10 +73,12 @@ def parse_shapes(text: str, origin: str = "root_shapes.txt") -> dict[str, Shape]
                 j += 1
             args = tuple(float(v) for v in rest[i + 1:j])
             want = _OPS[name]
-            if (want is not None and len(args) != want) or \
-                    (want is None and (len(args) < 6 or len(args) % 2)):
-                raise ValueError(f"{origin}:{n}: {name} takes "
-                                 f"{want if want is not None else 'three or more points'}")
+            if want is None:
+                points = _MIN_POINTS[name]
+                if len(args) < 2 * points or len(args) % 2:
+                    raise ValueError(f"{origin}:{n}: {name} takes {points} or more points")
+            elif len(args) != want:
+                raise ValueError(f"{origin}:{n}: {name} takes {want} numbers")
             if name != "as-is":
                 ops.append((name, args))
             i = j
@@ -149,8 +155,10 @@ def _reduce(m: Image.Image) -> Image.Image:
     return m.crop(box)
 
 
-def _carve(mask: Image.Image, ops) -> Image.Image:
-    """Apply the shape operations to a high-resolution mask (coordinates: its ink box)."""
+def _carve(mask: Image.Image, ops, em_px: int) -> Image.Image:
+    """Apply the shape operations to a high-resolution mask (coordinates: its ink box;
+    strokes as wide as the Hei face's at em_px pixels to the em)."""
+    mask = mask.copy()
     w, h = mask.size
 
     def pt(x, y):
@@ -159,11 +167,16 @@ def _carve(mask: Image.Image, ops) -> Image.Image:
     for name, args in ops:
         region = Image.new("L", mask.size, 0)
         d = ImageDraw.Draw(region)
+        points = [pt(args[i], args[i + 1]) for i in range(0, len(args), 2)]
+        if name == "stroke":
+            ImageDraw.Draw(mask).line(points, fill=255, width=round(STROKE * em_px),
+                                      joint="curve")
+            continue
         if name in ("keep", "cut"):
-            (x0, y0), (x1, y1) = pt(args[0], args[1]), pt(args[2], args[3])
+            (x0, y0), (x1, y1) = points
             d.rectangle((round(x0), round(y0), round(x1) - 1, round(y1) - 1), fill=255)
         else:
-            d.polygon([pt(args[i], args[i + 1]) for i in range(0, len(args), 2)], fill=255)
+            d.polygon(points, fill=255)
         if name.startswith("keep"):
             mask = ImageChops.multiply(mask, region)
         else:
@@ -174,9 +187,12 @@ def _carve(mask: Image.Image, ops) -> Image.Image:
 @lru_cache(maxsize=None)
 def render(shape: Shape, em: int) -> Image.Image:
     """The shape at em pixels, cropped to its ink."""
-    hi = _hires(shape.source, em)
+    if shape.source == BLANK:
+        hi = Image.new("L", (em * SCALE, em * SCALE), 0)
+    else:
+        hi = _hires(shape.source, em)
     if shape.ops:
-        hi = _carve(hi, shape.ops)
+        hi = _carve(hi, shape.ops, em * SCALE)
         if hi.getbbox() is None:
             raise ValueError(f"carving {shape.source} leaves nothing")
     try:
