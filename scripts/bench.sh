@@ -23,6 +23,8 @@ echo "== start-up (20 runs each)"
 wine "$(qope_winpath build/win/tests/bench/startup_bench.exe)" "$qope" "$minimal" 20
 echo
 echo "== drill timings inside the program"
-QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/e2e/qope_e2e_tests.exe)" \
-  --gtest_filter='*Timings*' | grep -E '^(right answer|set start)'
+for group in drill root_drill; do
+  QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/e2e/e2e_$group.exe)" \
+    --gtest_filter='*Timings*' | grep -E '^(right answer|set start|root )'
+done
 qope_wine_session_end

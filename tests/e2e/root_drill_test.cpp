@@ -92,7 +92,8 @@ TEST_F(RootDrills, ABatchTypedRightThroughFillsTheAnswerRowAndStartsTheNext) {
         EXPECT_EQ(Bar(IDC_ERROR_BAR), 0);
         const e2e::Capture shot = qope->CaptureClient(qope->Main());
         EXPECT_EQ(IndexIn(shot, kRowX, kAnswerY, edition), -1) << "the answer row is blanked";
-        EXPECT_EQ(std::count(QuestionRow(edition).begin(), QuestionRow(edition).end(), -1), 0);
+        const std::vector<int> next = QuestionRow(edition);
+        EXPECT_EQ(std::count(next.begin(), next.end(), -1), 0);
     }
 }
 

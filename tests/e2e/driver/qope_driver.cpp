@@ -129,6 +129,21 @@ void SendKey(WORD vk, bool up) {
 
 }  // namespace
 
+namespace {
+// Every program the tests start lives in this job, which ends them when the test process
+// ends, even by a crash: a program left behind would hold the test's output open.
+HANDLE TestJob() {
+    static HANDLE job = [] {
+        HANDLE created = ::CreateJobObjectW(nullptr, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        ::SetInformationJobObject(created, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+        return created;
+    }();
+    return job;
+}
+}  // namespace
+
 std::unique_ptr<Qope> Qope::Start() {
     std::unique_ptr<Qope> qope(new Qope);
     qope->exePath_ = ExePath();
@@ -139,6 +154,7 @@ std::unique_ptr<Qope> Qope::Start() {
                           &startup, &qope->process_))
         return nullptr;
     qope->pid_ = qope->process_.dwProcessId;
+    ::AssignProcessToJobObject(TestJob(), qope->process_.hProcess);
     Qope* q = qope.get();
     if (!WaitUntil([q] { return (q->main_ = q->FindDialog(L" Qope ")) != nullptr; }, 30s)) return nullptr;
     q->BringToFront();
