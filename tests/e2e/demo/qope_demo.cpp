@@ -1,6 +1,7 @@
 // A short scripted session for the run command: starts Qope, switches to the 98 edition
-// and back, opens the version history, and writes a screenshot (BMP) after each step
-// into the folder named on the command line.
+// and back, opens the version history, then runs a full-code drill and a root batch on the
+// keyboard map in each edition, and writes a screenshot (BMP) after each step into the
+// folder named on the command line.
 #include "driver/qope_driver.h"
 #include "res/resource.h"
 
@@ -35,6 +36,25 @@ int wmain(int argc, wchar_t** argv) {
     } else {
         ok = false;
     }
+    // Drills on the keyboard map: the keys of the current code are lit.
+    qope->Command(IDC_KEYHELPBUTTON);
+    qope->Command(ID_ALL_CODES);
+    qope->Settle();
+    ok &= shot(qope->Main(), L"5-full-codes-86-map");
+    qope->Command(ID_ALL_ROOTS);
+    qope->Settle();
+    const std::string keys = e2e::Qope::RootKeys(qope->RootRow(390, 86), 86);
+    qope->TypeKeys(std::wstring(keys.begin(), keys.begin() + 9) + L"v");  // nine right, one wrong
+    ok &= shot(qope->Main(), L"6-all-roots-86-typing");
+    qope->Command(ID_EDITION_98);
+    qope->Command(IDC_KEYHELPBUTTON);
+    qope->Command(ID_TWO_WORDS);
+    qope->Settle();
+    ok &= shot(qope->Main(), L"7-two-words-98-map");
+    qope->Command(ID_ZONE_PIE);
+    qope->Settle();
+    ok &= shot(qope->Main(), L"8-zone-pie-98");
+
     qope->PostCommand(ID_EXIT_SYSTEM);
     ok &= qope->WaitForExit();
     return ok ? 0 : 1;

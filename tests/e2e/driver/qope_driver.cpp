@@ -1,5 +1,6 @@
 #include "driver/qope_driver.h"
 
+#include "roots/root_catalogue.h"
 #include "win/diagnostics.h"
 #include "win/scoped.h"
 
@@ -359,6 +360,43 @@ Capture Qope::ResourceBitmap(int id) const {
     ::GetDIBits(screen.Get(), bitmap.Get(), 0, UINT(info.bmHeight), capture.Data(), &request, DIB_RGB_COLORS);
     for (int i = 0; i < capture.Width() * capture.Height(); ++i) capture.Data()[i] &= 0x00FFFFFF;
     return capture;
+}
+
+const std::vector<Capture>& Qope::RootPictures(int edition) const {
+    auto& pictures = edition == 86 ? roots86_ : roots98_;
+    if (pictures.empty())
+        for (int i = 0; i < qope::RootCount(edition); ++i)
+            pictures.push_back(ResourceBitmap(qope::RootPictureId(edition, i)));
+    return pictures;
+}
+
+bool Qope::CellShowsRoot(const Capture& shot, int x, int y, int edition, int index) const {
+    const auto& pictures = RootPictures(edition);
+    if (index < 0 || index >= int(pictures.size())) return false;
+    const Capture& picture = pictures[size_t(index)];
+    if (picture.Width() < 21 || picture.Height() < 20 || x + 21 > shot.Width() || y + 20 > shot.Height()) return false;
+    for (int dy = 0; dy < 20; ++dy)
+        for (int dx = 0; dx < 21; ++dx)
+            if (shot.At(x + dx, y + dy) != picture.At(dx, dy)) return false;
+    return true;
+}
+
+std::vector<int> Qope::RootRow(int y, int edition) const {
+    const Capture shot = CaptureClient(main_);
+    std::vector<int> row;
+    for (int i = 0; i < qope::kRootBatch; ++i) {
+        int found = -1;
+        for (int index = 0; index < qope::RootCount(edition) && found < 0; ++index)
+            if (CellShowsRoot(shot, 157 + 21 * i, y, edition, index)) found = index;
+        row.push_back(found);
+    }
+    return row;
+}
+
+std::string Qope::RootKeys(const std::vector<int>& row, int edition) {
+    std::string keys;
+    for (int index : row) keys += index >= 0 ? qope::RootKey(edition, index) : '?';
+    return keys;
 }
 
 }  // namespace e2e

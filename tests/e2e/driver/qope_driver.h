@@ -84,12 +84,22 @@ public:
     // The program's bitmap resource `id`, read from its file, as 0x00RRGGBB top-down.
     Capture ResourceBitmap(int id) const;
 
+    // The catalogue indices of the root pictures a row of the window shows (-1 for a cell
+    // showing none), found by comparing each cell with the program's root pictures.
+    std::vector<int> RootRow(int y, int edition) const;
+    // The keys of those roots, '?' for an empty cell.
+    static std::string RootKeys(const std::vector<int>& row, int edition);
+    // Whether the 21 x 20 cell at (x, y) of `shot` shows the root picture of `index`.
+    bool CellShowsRoot(const Capture& shot, int x, int y, int edition, int index) const;
+
 private:
     Qope() = default;
     PROCESS_INFORMATION process_{};
     DWORD pid_ = 0;
     HWND main_ = nullptr;
     std::wstring exePath_;
+    mutable std::vector<Capture> roots86_, roots98_;
+    const std::vector<Capture>& RootPictures(int edition) const;
 };
 
 std::wstring ExePath();
