@@ -205,16 +205,7 @@ void Qope::BringToFront() const {
 }
 
 void Qope::Type(const std::wstring& text) const {
-    for (wchar_t ch : text) {
-        const SHORT scan = ::VkKeyScanW(ch);
-        const WORD vk = LOBYTE(scan);
-        const bool shift = (HIBYTE(scan) & 1) != 0;
-        if (shift) SendKey(VK_SHIFT, false);
-        SendKey(vk, false);
-        SendKey(vk, true);
-        if (shift) SendKey(VK_SHIFT, true);
-        Settle();
-    }
+    for (wchar_t ch : text) TypeKeys(std::wstring(1, ch));
 }
 
 void Qope::TypeKeys(const std::wstring& text) const {
