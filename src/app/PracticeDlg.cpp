@@ -46,7 +46,6 @@ constexpr RootCommand kRootCommands[] = {
     {IDC_ALLWORDBOOT, qope::kAllRoots},
 };
 
-constexpr const char* kDamagedFile = "文件不完整或已损坏，无法读取练习内容。";
 
 constexpr COLORREF kWhite = RGB(255, 255, 255), kCyan = RGB(0, 255, 255), kMagenta = RGB(255, 0, 255),
                    kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0),
@@ -428,10 +427,10 @@ bool CPracticeDlg::ReadCodeTable(const qope::CodeTableFile& table, int start, qo
     case qope::SetFailure::None:
         return true;
     case qope::SetFailure::ItemFile:
-        win::ReportFileError(Handle(), itemPath, kDamagedFile);
+        win::ReportDamagedFile(Handle(), itemPath);
         return false;
     case qope::SetFailure::CodeFile:
-        win::ReportFileError(Handle(), codePath, kDamagedFile);
+        win::ReportDamagedFile(Handle(), codePath);
         return false;
     }
     return false;

@@ -11,14 +11,17 @@ void ShowMessage(HWND owner, std::string_view text, BoxIcon icon) {
     ::MessageBoxW(owner, wide.c_str(), kAppTitle, MB_OK | static_cast<UINT>(icon));
 }
 
-void ReportFileError(HWND owner, std::string_view path, std::string_view reason) {
+void ReportFileError(HWND owner, std::string_view path) {
     std::string text = "无法打开文件 ";
     text += path;
     text += "。";
-    if (!reason.empty()) {
-        text += "\n\n";
-        text += reason;
-    }
+    ShowMessage(owner, text, BoxIcon::Error);
+}
+
+void ReportDamagedFile(HWND owner, std::string_view path) {
+    std::string text = "文件 ";
+    text += path;
+    text += " 不完整或已损坏，\n\n无法读取练习内容。";
     ShowMessage(owner, text, BoxIcon::Error);
 }
 

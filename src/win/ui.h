@@ -23,9 +23,11 @@ enum class BoxIcon : UINT {
 // A modal box with an OK button; `text` is GBK, '\n' breaks the line.
 void ShowMessage(HWND owner, std::string_view text, BoxIcon icon = BoxIcon::None);
 
-// The report of a data file that cannot be opened or read: names the full path (GBK).
-// The caller abandons the command that needed the file and changes nothing else.
-void ReportFileError(HWND owner, std::string_view path, std::string_view reason = {});
+// The report of a data file that cannot be opened: names the full path (GBK). The caller
+// abandons the command that needed the file and changes nothing else.
+void ReportFileError(HWND owner, std::string_view path);
+// The report of a data file that opened but is too short or damaged to be read.
+void ReportDamagedFile(HWND owner, std::string_view path);
 
 // The default system beep (MessageBeep with 0).
 void DefaultBeep();

@@ -303,3 +303,61 @@ TEST_F(Drills, TimingsOfRightAnswersAndSetStarts) {
 }
 
 }  // namespace
+
+namespace {
+
+// A data file of the install tree changed for one test and put back afterwards.
+class InstalledFileChange {
+public:
+    explicit InstalledFileChange(const std::wstring& name)
+        : path_(L"C:\\Program Files\\zel\\qope\\selectfiles\\" + name), backup_(path_ + L".test-backup") {
+        ::CopyFileW(path_.c_str(), backup_.c_str(), FALSE);
+    }
+    ~InstalledFileChange() { ::MoveFileExW(backup_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING); }
+    void Truncate(LONG bytes) const {
+        HANDLE file = ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ::SetFilePointer(file, bytes, nullptr, FILE_BEGIN);
+        ::SetEndOfFile(file);
+        ::CloseHandle(file);
+    }
+    void Remove() const { ::DeleteFileW(path_.c_str()); }
+    const std::wstring& Path() const { return path_; }
+
+private:
+    std::wstring path_, backup_;
+};
+
+class DamagedFiles : public Drills {
+protected:
+    // Starts a drill whose file is bad: one box naming the file, and no set loaded.
+    void ExpectReportAndNoSet(int menu, const std::wstring& expectedText) {
+        qope->PostCommand(menu);
+        HWND box = qope->WaitForDialog(L"Qope");
+        ASSERT_TRUE(box);
+        EXPECT_EQ(Qope::MessageText(box), expectedText);
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }));
+        qope->Settle();
+        EXPECT_EQ(qope->FindDialog(L"Qope"), nullptr) << "told only once";
+        EXPECT_EQ(qope->Text(IDC_COMPARE_TEXT), L"");
+        qope->TypeKeys(L"a");
+        box = qope->WaitForDialog(L"Qope");
+        ASSERT_TRUE(box);
+        EXPECT_EQ(Qope::MessageText(box), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+};
+
+TEST_F(DamagedFiles, AShortCodeFileIsReportedAndLoadsNothing) {
+    InstalledFileChange file(L"shibuicode.txt");
+    file.Truncate(6 * 20);  // 20 records: too few for any set
+    ExpectReportAndNoSet(ID_END_STROKE, L"文件 " + file.Path() + L" 不完整或已损坏，\n\n无法读取练习内容。");
+}
+
+TEST_F(DamagedFiles, AMissingFileIsReportedByName) {
+    InstalledFileChange file(L"AllCodeen.txt");
+    file.Remove();
+    ExpectReportAndNoSet(ID_ALL_CODES, L"无法打开文件 " + file.Path() + L"。");
+}
+
+}  // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 using e2e::Qope;
@@ -243,6 +245,9 @@ TEST_F(PracticeWindow, RepeatedSwitchesAndOpeningsLeaveNoHandlesBehind) {
     }
     qope->Settle();
     EXPECT_EQ(census(), before);
+    std::printf("census after 1000 switches and 1000 openings: %ld GDI objects, %ld memory DCs, %ld window DCs, "
+                "%ld icons, %ld cursors, %ld menus, %ld windows (unchanged)\n",
+                before[0], before[1], before[2], before[3], before[4], before[5], before[6]);
 }
 
 // Each way to close ends the program.
