@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 namespace e2e {
@@ -290,20 +291,39 @@ bool Qope::WaitForExit(std::chrono::milliseconds timeout) const {
 
 namespace {
 Capture CaptureScreen(POINT origin, RECT client);
+Capture Stable(const std::function<Capture()>& take);
 }
+
+namespace {
+// Wine draws into a window's surface and hands it to the X server a little later, so a
+// capture is taken again until two in a row agree.
+Capture Stable(const std::function<Capture()>& take) {
+    std::this_thread::sleep_for(30ms);
+    Capture last = take();
+    for (int i = 0; i < 20; ++i) {
+        std::this_thread::sleep_for(30ms);
+        Capture next = take();
+        if (next.Width() == last.Width() && next.Height() == last.Height() &&
+            memcmp(next.Data(), last.Data(), size_t(next.Width()) * next.Height() * 4) == 0)
+            return next;
+        last = std::move(next);
+    }
+    return last;
+}
+}  // namespace
 
 Capture Qope::CaptureClient(HWND window) const {
     RECT client{};
     ::GetClientRect(window, &client);
     POINT origin{0, 0};
     ::ClientToScreen(window, &origin);
-    return CaptureScreen(origin, client);
+    return Stable([&] { return CaptureScreen(origin, client); });
 }
 
 Capture Qope::CaptureWindow(HWND window) const {
     RECT rect{};
     ::GetWindowRect(window, &rect);
-    return CaptureScreen(POINT{rect.left, rect.top}, RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top});
+    return Stable([&] { return CaptureScreen(POINT{rect.left, rect.top}, RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top}); });
 }
 
 namespace {
