@@ -181,18 +181,11 @@ TEST_F(Drills, CapsLockLettersAreDropped) {
 TEST_F(Drills, CharacterRootsAre86Only) {
     qope->Command(ID_EDITION_98);
     qope->PostCommand(ID_WORD_ROOTS);
-    HWND box = qope->WaitForDialog(L"Qope");
-    ASSERT_TRUE(box);
-    EXPECT_EQ(Qope::MessageText(box), L"此项功能只对86版有效！");
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_EQ(qope->AnswerMessageBox(), L"此项功能只对86版有效！");
     EXPECT_EQ(qope->Text(IDC_STATUS), L"你所练习的是成字字根！");
     // No set stays loaded: typing meets the no-reference message.
     qope->TypeKeys(L"a");
-    box = qope->WaitForDialog(L"Qope");
-    ASSERT_TRUE(box);
-    EXPECT_EQ(Qope::MessageText(box), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(qope->AnswerMessageBox(), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
 }
 
 TEST_F(Drills, EditionSwitchAbandonsTheSet) {
@@ -201,10 +194,7 @@ TEST_F(Drills, EditionSwitchAbandonsTheSet) {
     EXPECT_EQ(qope->Text(IDC_COMPARE_TEXT), L"");
     EXPECT_EQ(qope->Text(IDC_STATUS), L"你还没有选择练习内容！");
     qope->TypeKeys(L"a");
-    HWND box = qope->WaitForDialog(L"Qope");
-    ASSERT_TRUE(box);
-    EXPECT_EQ(Qope::MessageText(box), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(qope->AnswerMessageBox(), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
 }
 
 // Key hints: the picture area against the program's own pictures.
@@ -332,19 +322,11 @@ protected:
     // Starts a drill whose file is bad: one box naming the file, and no set loaded.
     void ExpectReportAndNoSet(int menu, const std::wstring& expectedText) {
         qope->PostCommand(menu);
-        HWND box = qope->WaitForDialog(L"Qope");
-        ASSERT_TRUE(box);
-        EXPECT_EQ(Qope::MessageText(box), expectedText);
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }));
-        qope->Settle();
+        EXPECT_EQ(qope->AnswerMessageBox(), expectedText);
         EXPECT_EQ(qope->FindDialog(L"Qope"), nullptr) << "told only once";
         EXPECT_EQ(qope->Text(IDC_COMPARE_TEXT), L"");
         qope->TypeKeys(L"a");
-        box = qope->WaitForDialog(L"Qope");
-        ASSERT_TRUE(box);
-        EXPECT_EQ(Qope::MessageText(box), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(qope->AnswerMessageBox(), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
     }
 };
 

@@ -101,11 +101,7 @@ TEST_F(PracticeWindow, ClickingTheDisplayLinesLeavesTheFocusInTheCodeField) {
 
 TEST_F(PracticeWindow, TypingWithNoSetLoadedIsRefused) {
     qope->Type(L"a");
-    HWND box = qope->WaitForDialog(L"Qope");
-    ASSERT_TRUE(box);
-    EXPECT_EQ(Qope::MessageText(box), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_EQ(qope->AnswerMessageBox(), L"对不起,您未选择对照汉字,\n\n暂不能输入,请选择后再输入!");
     EXPECT_EQ(qope->Text(IDC_CODE_EDIT), L"");
     // Capitals and digits never reach the check.
     qope->Type(L"A3;");
@@ -115,11 +111,7 @@ TEST_F(PracticeWindow, TypingWithNoSetLoadedIsRefused) {
 
 TEST_F(PracticeWindow, F1TellsTheLearnerToPressF8) {
     qope->Key(VK_F1);
-    HWND box = qope->WaitForDialog(L"Qope");
-    ASSERT_TRUE(box);
-    EXPECT_EQ(Qope::MessageText(box), L"对不起,F1键不是帮助键,\n\n请按F8键获得系统帮助!");
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_EQ(qope->AnswerMessageBox(), L"对不起,F1键不是帮助键,\n\n请按F8键获得系统帮助!");
     EXPECT_EQ(qope->Focus(), qope->Item(IDC_CODE_EDIT));
 }
 

@@ -237,12 +237,18 @@ void Qope::Click(HWND window) const {
     ::GetWindowRect(window, &rect);
     const POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     const int sw = ::GetSystemMetrics(SM_CXSCREEN), sh = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = at.x * 65535 / (sw - 1);
-    move.mi.dy = at.y * 65535 / (sh - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &move, sizeof move);
+    // Away first, then onto the target: a pointer already resting there (over the same
+    // spot of a window that has since closed) would send no motion for the new window.
+    INPUT move[2] = {};
+    for (auto& m : move) {
+        m.type = INPUT_MOUSE;
+        m.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    move[1].mi.dx = at.x * 65535 / (sw - 1);
+    move[1].mi.dy = at.y * 65535 / (sh - 1);
+    ::SendInput(1, &move[0], sizeof move[0]);
+    Settle();
+    ::SendInput(1, &move[1], sizeof move[1]);
     WaitUntil([&] {
         POINT cursor{};
         ::GetCursorPos(&cursor);
@@ -282,6 +288,16 @@ HWND Qope::WaitForDialog(const std::wstring& caption, std::chrono::milliseconds 
 std::wstring Qope::MessageText(HWND box) {
     wchar_t text[1024] = {};
     ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    return text;
+}
+
+std::wstring Qope::AnswerMessageBox() const {
+    HWND box = WaitForDialog(L"Qope");
+    if (!box) return L"(no message box)";
+    const std::wstring text = MessageText(box);
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    WaitUntil([&] { return !::IsWindow(box); });
+    Settle();
     return text;
 }
 

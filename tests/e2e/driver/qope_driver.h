@@ -75,6 +75,9 @@ public:
     HWND WaitForDialog(const std::wstring& caption = {}, std::chrono::milliseconds timeout = 5s) const;
     // The text of a message box (its static text).
     static std::wstring MessageText(HWND box);
+    // Waits for the program's message box, reads it, answers OK and waits until it is
+    // gone; "(no message box)" when none came.
+    std::wstring AnswerMessageBox() const;
 
     bool WaitForExit(std::chrono::milliseconds timeout = 5s) const;
     Capture CaptureClient(HWND window) const;
