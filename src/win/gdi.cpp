@@ -7,7 +7,9 @@ ScopedFont CreatePointFont(int points, const wchar_t* face, bool bold) {
     LOGFONTW lf{};
     lf.lfHeight = -::MulDiv(points, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    lf.lfCharSet = DEFAULT_CHARSET;
+    // The program's text is GBK whatever the system's code page: DEFAULT_CHARSET would mean
+    // GB2312 only on a Chinese system and leave Chinese labels as boxes elsewhere.
+    lf.lfCharSet = GB2312_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
     lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
     return ScopedFont(::CreateFontIndirectW(&lf));
