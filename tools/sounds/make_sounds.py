@@ -3,8 +3,9 @@
 
 The click and the error beep are synthesised here; "sorry" is spoken by espeak-ng and
 then trimmed, filtered and levelled here. Output is byte-for-byte reproducible: the noise
-comes from a generator with a fixed start value, samples are rounded without dither, and the WAV
-header is written by hand (no LIST/INFO chunk, no time stamp).
+comes from a generator with a fixed start value, samples are rounded without dither, the WAV
+header is written by hand (no LIST/INFO chunk, no time stamp), and espeak-ng runs in a bare
+environment that leaves its breath noise alone (espeak_env).
 """
 
 import argparse
@@ -169,12 +170,30 @@ def make_error_beep():
     return fade(s, 1, 5)
 
 
+def espeak_env(tmp):
+    """A bare environment for espeak-ng in which its breath noise is always the same.
+
+    The f3 voice's breath noise comes from libc's rand(), never seeded, so it repeats only
+    if nothing else in the process draws from rand() first. espeak-ng probes PulseAudio
+    even when writing a file, and a PulseAudio client without a runtime directory makes
+    one named /tmp/pulse-<rand()>, retrying past every such name that already exists. So
+    the first run under a new HOME (a fresh machine, a cleaned /tmp) spoke with other
+    noise. Naming a server that is not there makes the probe fail before it gets that
+    far; the rest keeps HOME and the caller's espeak-ng settings out of it."""
+    return {
+        "HOME": tmp,
+        "PULSE_SERVER": "unix:" + os.path.join(tmp, "no-sound-server"),
+        "PULSE_RUNTIME_PATH": os.path.join(tmp, "pulse"),
+        "LC_ALL": "C.UTF-8",
+    }
+
+
 def make_sorry():
     """espeak-ng's female American voice, a little slow and high, trimmed to the word."""
     with tempfile.TemporaryDirectory() as tmp:
         raw = os.path.join(tmp, "sorry.wav")
         subprocess.run([ESPEAK, "-v", "en-us+f3", "-s", "140", "-p", "60", "-a", "100",
-                        "-w", raw, "sorry"], check=True)
+                        "-w", raw, "sorry"], check=True, env=espeak_env(tmp))
         with open(raw, "rb") as f:
             blob = f.read()
     # espeak-ng writes a plain 44-byte-header PCM file at 22050 Hz mono.
