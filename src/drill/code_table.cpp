@@ -1,6 +1,5 @@
 #include "drill/code_table.h"
 
-#include <cstring>
 #include <vector>
 
 namespace qope {
@@ -36,29 +35,66 @@ int CodeRecordLength(const CodeTableFile& table) {
 }
 
 int ChooseStartIndex(int seconds, int randomValue, int starts) {
-    return starts > 0 ? (seconds * randomValue) % starts : 0;
+    if (starts <= 0) return 0;
+    // In 64 bits and folded to 0 .. N - 1: the product of any two ints fits, and a
+    // negative one must not name a record before the file.
+    const std::int64_t index = static_cast<std::int64_t>(seconds) * randomValue % starts;
+    return static_cast<int>(index < 0 ? index + starts : index);
 }
 
-bool ReadFields(RecordSource& file, int start, int recordLength, int fieldOffset, int width, std::string& text) {
-    std::string read;
-    std::vector<char> field(static_cast<size_t>(width));
-    for (int i = 0; i < kSetRecords; ++i) {
-        const std::int64_t offset = static_cast<std::int64_t>(start + i) * recordLength + fieldOffset;
-        if (!file.ReadAt(offset, field.data(), width)) return false;
-        if (std::memchr(field.data(), '\0', field.size())) return false;
-        read.append(field.data(), field.size());
-    }
-    text += read;
+namespace {
+
+bool IsCodeField(const char* field, int width) {
+    for (int i = 0; i < width; ++i)
+        if (!((field[i] >= 'a' && field[i] <= 'y') || field[i] == ' ')) return false;
     return true;
 }
+
+// Whole GBK double-byte characters, then blanks to the end: a lone lead byte or a stray
+// byte would shift every later character and could never be typed.
+bool IsItemField(const char* field, int width) {
+    int i = 0;
+    for (; i < width && field[i] != ' '; i += 2) {
+        const auto lead = static_cast<unsigned char>(field[i]);
+        if (lead < 0x81 || lead > 0xFE || i + 1 == width) return false;
+        const auto trail = static_cast<unsigned char>(field[i + 1]);
+        if (trail < 0x40 || trail > 0xFE || trail == 0x7F) return false;
+    }
+    for (; i < width; ++i)
+        if (field[i] != ' ') return false;
+    return true;
+}
+
+// Reads records start .. start + 27 whole in one read, checks each ends in CR LF and its
+// field at `fieldOffset` passes `isField`, and only then appends the 28 fields to `text`.
+// False (and `text` unchanged) means a damaged file: too short, or records that no longer
+// line up with the layout.
+bool ReadFields(RecordSource& file, int start, int recordLength, int fieldOffset, int width,
+                bool (*isField)(const char*, int), std::string& text) {
+    if (start < 0) return false;
+    const size_t length = static_cast<size_t>(recordLength);
+    std::vector<char> records(kSetRecords * length);
+    if (!file.ReadAt(static_cast<std::int64_t>(start) * recordLength, records.data(), static_cast<int>(records.size())))
+        return false;
+    for (int i = 0; i < kSetRecords; ++i) {
+        const char* record = records.data() + i * length;
+        if (record[length - 2] != '\r' || record[length - 1] != '\n') return false;
+        if (!isField(record + fieldOffset, width)) return false;
+    }
+    for (int i = 0; i < kSetRecords; ++i) text.append(records.data() + i * length + fieldOffset, static_cast<size_t>(width));
+    return true;
+}
+
+}  // namespace
 
 SetFailure ReadSet(const CodeTableFile& table, int start, RecordSource& itemFile, RecordSource& codeFile,
                    CodeTable& set) {
     set = CodeTable{};
     const bool paired = table.layout == TableLayout::Paired;
-    if (!ReadFields(itemFile, start, ItemRecordLength(table), paired ? 0 : table.codeWidth, table.itemWidth, set.items))
+    if (!ReadFields(itemFile, start, ItemRecordLength(table), paired ? 0 : table.codeWidth, table.itemWidth,
+                    IsItemField, set.items))
         return SetFailure::ItemFile;
-    if (!ReadFields(codeFile, start, CodeRecordLength(table), 0, table.codeWidth, set.codes)) {
+    if (!ReadFields(codeFile, start, CodeRecordLength(table), 0, table.codeWidth, IsCodeField, set.codes)) {
         set = CodeTable{};
         return SetFailure::CodeFile;
     }

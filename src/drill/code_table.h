@@ -33,7 +33,8 @@ const CodeTableFile* FindCodeTable(int kind, int edition);
 int ItemRecordLength(const CodeTableFile& table);
 int CodeRecordLength(const CodeTableFile& table);
 
-// The start record of a set: seconds (0-59) × the next rand() value, modulo N.
+// The start record of a set: seconds (0-59) × the next rand() value, modulo N; always
+// 0 .. N - 1.
 int ChooseStartIndex(int seconds, int randomValue, int starts);
 
 // A file opened for reading by seek and read. The window opens files through the
@@ -55,14 +56,12 @@ struct CodeTable {
 enum class SetFailure { None, ItemFile, CodeFile };
 
 // Reads a set from its files (for a combined layout both sources are the one file): the
-// item fields first, then the code fields. On failure `set` is left empty.
+// item fields first, then the code fields. The failure names the first damaged file: too
+// short for the set, or one of the set's records not ending in CR LF, with a code field
+// not of letters a-y and blanks, or an item field not of whole GBK double-byte characters
+// padded with blanks; its items would no longer line up with typeable codes. On failure
+// `set` is left empty. A negative start fails as the item file.
 SetFailure ReadSet(const CodeTableFile& table, int start, RecordSource& itemFile, RecordSource& codeFile,
                    CodeTable& set);
-
-// Reads the 28 fields at `fieldOffset` of records start .. start + 27 and appends them to
-// `text`. False (and `text` unchanged) when the file is too short for the set or a field
-// holds a zero byte: either means a damaged file, whose items would no longer line up
-// with their codes.
-bool ReadFields(RecordSource& file, int start, int recordLength, int fieldOffset, int width, std::string& text);
 
 }  // namespace qope
