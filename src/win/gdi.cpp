@@ -1,5 +1,7 @@
 #include "win/gdi.h"
 
+#include "win/text.h"
+
 namespace win {
 
 ScopedFont CreatePointFont(int points, const wchar_t* face, bool bold) {
@@ -7,9 +9,10 @@ ScopedFont CreatePointFont(int points, const wchar_t* face, bool bold) {
     LOGFONTW lf{};
     lf.lfHeight = -::MulDiv(points, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    // The program's text is GBK whatever the system's code page: DEFAULT_CHARSET would mean
-    // GB2312 only on a Chinese system and leave Chinese labels as boxes elsewhere.
-    lf.lfCharSet = GB2312_CHARSET;
+    // The program's text is GBK whatever the system's code page. On a Chinese system the
+    // face named gives the Latin letters and the system links in the Chinese ones; on any
+    // other, DEFAULT_CHARSET finds no Chinese glyphs (boxes), so ask for GB2312 there.
+    lf.lfCharSet = ::GetACP() == kGbkCodePage ? DEFAULT_CHARSET : GB2312_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
     lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
     return ScopedFont(::CreateFontIndirectW(&lf));
@@ -34,6 +37,19 @@ void CopyBitmap(HDC target, int x, int y, HBITMAP bitmap, int width, int height)
     ScopedMemoryDC memory(::CreateCompatibleDC(target));
     SelectScope select(memory.Get(), bitmap);
     ::BitBlt(target, x, y, width, height, memory.Get(), 0, 0, SRCCOPY);
+}
+
+BitmapCopier::BitmapCopier(HDC target) : target_(target), memory_(::CreateCompatibleDC(target)) {}
+
+BitmapCopier::~BitmapCopier() {
+    if (original_) ::SelectObject(memory_.Get(), original_);
+}
+
+void BitmapCopier::Copy(int x, int y, HBITMAP bitmap, int width, int height) {
+    if (!bitmap || !memory_) return;
+    HGDIOBJ previous = ::SelectObject(memory_.Get(), bitmap);
+    if (!original_) original_ = previous;
+    ::BitBlt(target_, x, y, width, height, memory_.Get(), 0, 0, SRCCOPY);
 }
 
 void StretchBitmap(HDC target, const RECT& dest, HBITMAP bitmap) {
