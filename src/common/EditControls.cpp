@@ -53,6 +53,9 @@ std::optional<LRESULT> CKeyClickEdit::OnMessage(UINT message, WPARAM, LPARAM) {
 
 std::optional<LRESULT> CCodeEntryEdit::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
     if (message == WM_CHAR) {
+        // A box of the window is open: a character that still reaches the field (posted
+        // ones do) would raise a box of its own beneath it.
+        if (win::MessageShown()) return 0;
         win::PlaySoundAsync(qope::kSoundCodeClick);
         return Apply(qope::CodeEntryChar(static_cast<unsigned>(wp)), Handle(), nullptr);
     }

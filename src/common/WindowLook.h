@@ -7,6 +7,12 @@
 
 namespace qope {
 
+// Every dialog's ground and text (labels, buttons, read-only fields), set at start.
+inline constexpr COLORREF kDialogGround = RGB(192, 192, 192);
+inline constexpr COLORREF kDialogText = RGB(0, 0, 255);
+// The caption of every message box.
+inline constexpr const wchar_t* kMessageCaption = L"Qope";
+
 // One row of a window's label table: the control and the colour of its text.
 struct LabelColour {
     int id;

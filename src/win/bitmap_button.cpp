@@ -7,12 +7,8 @@
 
 namespace win {
 
-bool BitmapButton::AutoLoad(Dialog& dialog, int id) {
-    HWND button = dialog.Item(id);
-    if (!button) return false;
-    wchar_t caption[64] = {};
-    ::GetWindowTextW(button, caption, 64);
-    const std::wstring base = caption;
+bool BitmapButton::Load(Dialog& dialog, int id, const wchar_t* pictureBase) {
+    const std::wstring base = pictureBase;
     up_ = LoadBitmapResource((base + L"U").c_str());
     down_ = LoadBitmapResource((base + L"D").c_str());
     focused_ = LoadBitmapResource((base + L"F").c_str());
@@ -20,7 +16,7 @@ bool BitmapButton::AutoLoad(Dialog& dialog, int id) {
     if (!dialog.Bind(*this, id)) return false;
     if (!up_) return false;
     const SIZE size = BitmapSize(up_.Get());
-    ::SetWindowPos(button, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
@@ -33,6 +29,32 @@ bool BitmapButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const SIZE size = BitmapSize(picture);
     CopyBitmap(item.hDC, item.rcItem.left, item.rcItem.top, picture, size.cx, size.cy);
     return true;
+}
+
+bool BitmapButton::OnCommand(WORD notification) {
+    if (notification != BN_CLICKED || !onClick) return false;
+    onClick();
+    return true;
+}
+
+bool ButtonGroup::Load(Dialog& dialog, std::span<const ButtonSpec> specs) {
+    buttons_ = std::vector<BitmapButton>(specs.size());
+    ids_.clear();
+    bool all = true;
+    for (size_t i = 0; i < specs.size(); ++i) {
+        all &= buttons_[i].Load(dialog, specs[i].id, specs[i].pictureBase);
+        ids_.push_back(specs[i].id);
+    }
+    return all;
+}
+
+bool ButtonGroup::OnClick(int id, std::function<void()> handler) {
+    for (size_t i = 0; i < ids_.size(); ++i) {
+        if (ids_[i] != id) continue;
+        buttons_[i].onClick = std::move(handler);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace win

@@ -2,8 +2,9 @@
 //
 // Binding subclasses the control (SetWindowSubclass), so a derived class sees the
 // control's own messages (key filters) through OnMessage. The owning dialog hands it the
-// colour requests of the control ("reflected", so an edit colours itself) and the
-// owner-draw requests (bitmap buttons).
+// colour requests of the control ("reflected", so an edit colours itself), the owner-draw
+// requests (bitmap buttons) and the control's notifications (a click reaches the handler
+// bound to the button itself, before the dialog's routing tables).
 #pragma once
 
 #include <windows.h>
@@ -28,6 +29,9 @@ public:
     // nullptr leaves the answer to the dialog.
     virtual HBRUSH OnReflectedColour(HDC /*dc*/) { return nullptr; }
     virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    // A notification of this control (BN_CLICKED, EN_CHANGE ...); false leaves it to the
+    // dialog's routing tables.
+    virtual bool OnCommand(WORD /*notification*/) { return false; }
 
 protected:
     // A message sent to the control; nullopt passes it to the control's own procedure.

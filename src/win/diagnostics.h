@@ -1,8 +1,10 @@
-// The diagnostics query every window of the program answers: how many handles the
-// program holds right now. Tests and benchmarks send it from outside the process to see
-// that repeated actions leave no handles behind.
+// The diagnostics query every window answers, for tests and benchmarks outside the
+// process:
 //
 //   SendMessage(window, RegisterWindowMessage(kDiagnosticsMessage), query, 0)
+//
+// The layer answers the handle census below; a window declares and answers queries of
+// its own (numbered from kFirstWindowQuery) in Dialog::OnDiagnostics. -1: no answer.
 #pragma once
 
 namespace win {
@@ -22,20 +24,9 @@ enum DiagnosticsQuery : unsigned {
     // What the system itself counts (GetGuiResources); Wine answers 0.
     kSystemGdiObjects = 11,
     kSystemUserObjects = 12,
-    // Timings of the main window, in microseconds (-1 before the first): a right answer
-    // checked with its key hint drawn, and a set start with its file reads.
-    kRightAnswerMedianMicros = 20,
-    kRightAnswerWorstMicros = 21,
-    kRightAnswerCount = 22,
-    kSetStartMedianMicros = 23,
-    kSetStartWorstMicros = 24,
-    kSetStartCount = 25,
-    kRootBatchMedianMicros = 26,
-    kRootRedrawMedianMicros = 27,
-    kRootRedrawCount = 28,
-    kClearTimings = 29,
-    // Runs one repaint of the root rows now and times it.
-    kTimeRootRedraw = 30,
+    // Message boxes of the program open right now.
+    kOpenMessageBoxes = 13,
+    kFirstWindowQuery = 100,
 };
 
 }  // namespace win

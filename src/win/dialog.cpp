@@ -3,6 +3,7 @@
 #include "win/diagnostics.h"
 #include "win/scoped.h"
 #include "win/text.h"
+#include "win/ui.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -53,6 +54,7 @@ LONG_PTR DiagnoseLayer(WPARAM query) {
     }
     case kSystemGdiObjects: return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     case kSystemUserObjects: return ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
+    case kOpenMessageBoxes: return MessageShown() ? 1 : 0;
     default:
         if (query < static_cast<WPARAM>(HandleKind::Count)) return LiveHandles(static_cast<HandleKind>(query));
         return -1;
@@ -110,14 +112,34 @@ void Dialog::OnOK() {
 
 void Dialog::OnCancel() { EndModal(IDCANCEL); }
 
+namespace {
+struct DialogLook {
+    COLORREF ground = ::GetSysColor(COLOR_BTNFACE);
+    COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT);
+    ScopedBrush brush;
+};
+DialogLook& Look() {
+    static DialogLook look;
+    return look;
+}
+}  // namespace
+
+void SetDialogColours(COLORREF ground, COLORREF text) {
+    DialogLook& look = Look();
+    look.ground = ground;
+    look.text = text;
+    look.brush.Reset();
+}
+
 HBRUSH Dialog::DialogColours(HDC dc, int colourType) {
-    // Edits and list boxes keep the system's colours; everything else gets the program's.
+    // Edits and list boxes keep the system's colours; everything else gets the dialogs'.
     if (colourType == CTLCOLOR_EDIT || colourType == CTLCOLOR_LISTBOX || colourType == CTLCOLOR_SCROLLBAR)
         return nullptr;
-    static ScopedBrush background(::CreateSolidBrush(kDialogBackground));
-    ::SetBkColor(dc, kDialogBackground);
-    ::SetTextColor(dc, kDialogText);
-    return background.Get();
+    DialogLook& look = Look();
+    if (!look.brush) look.brush.Reset(::CreateSolidBrush(look.ground));
+    ::SetBkColor(dc, look.ground);
+    ::SetTextColor(dc, look.text);
+    return look.brush.Get();
 }
 
 HBRUSH Dialog::OnColour(HDC dc, HWND, int colourType) { return DialogColours(dc, colourType); }
@@ -146,8 +168,11 @@ LONG_PTR Dialog::Diagnose(WPARAM query) {
     return answer != -1 ? answer : static_cast<LONG_PTR>(OnDiagnostics(static_cast<unsigned>(query)));
 }
 
-bool Dialog::RouteCommand(int id, WORD notification) {
+bool Dialog::RouteCommand(int id, WORD notification, HWND control) {
     if (pushing_ && (notification == EN_CHANGE || notification == EN_UPDATE)) return true;
+    if (control)
+        if (Control* bound = BoundControl(control))
+            if (bound->OnCommand(notification)) return true;
     for (const CommandRoute& route : CommandRoutes()) {
         if (route.id == id && route.notification == notification) {
             (this->*route.handler)();
@@ -198,7 +223,7 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     case WM_INITDIALOG:
         return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
-        return RouteCommand(LOWORD(wp), HIWORD(wp)) ? TRUE : FALSE;
+        return RouteCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
         Control* control = BoundControl(item->hwndItem);

@@ -9,8 +9,10 @@
 //    Push causes are not routed, so a push never re-enters a change handler;
 //  - RunModal() runs the window modally with an owner; IDOK reads the members and ends the
 //    run, IDCANCEL ends it, unless the class routes those ids itself;
+//  - a control's notifications go first to the Control bound to it (a button's own click
+//    handler), then to the tables;
 //  - the colour requests of the controls go first to a bound Control (reflected colours),
-//    then to OnColour(), whose default gives the program's dialog colours.
+//    then to OnColour(), whose default gives the dialog colours set by SetDialogColours.
 #pragma once
 
 #include "win/control.h"
@@ -51,9 +53,9 @@ CommandRoute OnCommand(int id, void (D::*handler)(), WORD notification = BN_CLIC
     return {id, notification, static_cast<CommandFn>(handler)};
 }
 
-// The program's dialog colours: grey ground, blue text.
-inline constexpr COLORREF kDialogBackground = RGB(192, 192, 192);
-inline constexpr COLORREF kDialogText = RGB(0, 0, 255);
+// The ground and text colour of every dialog's labels, buttons and read-only fields, set
+// once at start (until then the system's).
+void SetDialogColours(COLORREF ground, COLORREF text);
 
 // One direction of the data exchange between members and controls.
 class DataExchange {
@@ -116,7 +118,7 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
     INT_PTR HandleMessage(UINT message, WPARAM wp, LPARAM lp);
     LONG_PTR Diagnose(WPARAM query);
-    bool RouteCommand(int id, WORD notification);
+    bool RouteCommand(int id, WORD notification, HWND control);
     Control* BoundControl(HWND hwnd) const;
 
     int templateId_;

@@ -89,6 +89,8 @@ public:
     PaintDC(const PaintDC&) = delete;
     PaintDC& operator=(const PaintDC&) = delete;
     HDC Get() const { return ps_.hdc; }
+    // The part of the client area to paint.
+    const RECT& Area() const { return ps_.rcPaint; }
 
 private:
     HWND hwnd_;

@@ -6,30 +6,25 @@
 
 namespace win {
 
+namespace {
+const wchar_t* g_caption = L"";
+bool g_boxShown = false;
+SoundObserver g_soundObserver = nullptr;
+}  // namespace
+
+void SetMessageCaption(const wchar_t* caption) { g_caption = caption ? caption : L""; }
+
 void ShowMessage(HWND owner, std::string_view text, BoxIcon icon) {
+    if (g_boxShown) return;
     const std::wstring wide = Widen(text);
-    ::MessageBoxW(owner, wide.c_str(), kAppTitle, MB_OK | static_cast<UINT>(icon));
+    g_boxShown = true;
+    ::MessageBoxW(owner, wide.c_str(), g_caption, MB_OK | static_cast<UINT>(icon));
+    g_boxShown = false;
 }
 
-void ReportFileError(HWND owner, std::string_view path) {
-    std::string text = "无法打开文件 ";
-    text += path;
-    text += "。";
-    ShowMessage(owner, text, BoxIcon::Error);
-}
-
-void ReportDamagedFile(HWND owner, std::string_view path) {
-    std::string text = "文件 ";
-    text += path;
-    text += " 不完整或已损坏，\n\n无法读取练习内容。";
-    ShowMessage(owner, text, BoxIcon::Error);
-}
+bool MessageShown() { return g_boxShown; }
 
 void DefaultBeep() { ::MessageBeep(0); }
-
-namespace {
-SoundObserver g_soundObserver = nullptr;
-}
 
 void ObserveSounds(SoundObserver observer) { g_soundObserver = observer; }
 

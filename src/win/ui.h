@@ -1,6 +1,8 @@
-// Message boxes, beeps and sounds, the way every window of the program uses them.
+// Message boxes, beeps and sounds, the way every window uses them.
 //
 // Handlers never propagate failures: they tell the learner in a modal box and return.
+// A box is never opened while another is shown: a modal box's loop still delivers posted
+// input and commands to the windows beneath, and each would stack a box of its own.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +12,8 @@
 
 namespace win {
 
-// The caption of every message box of the program.
-inline constexpr const wchar_t* kAppTitle = L"Qope";
+// The caption of every message box, set once at start.
+void SetMessageCaption(const wchar_t* caption);
 
 enum class BoxIcon : UINT {
     None = 0,
@@ -20,14 +22,11 @@ enum class BoxIcon : UINT {
     Error = MB_ICONERROR,
 };
 
-// A modal box with an OK button; `text` is GBK, '\n' breaks the line.
+// A modal box with an OK button; `text` is GBK, '\n' breaks the line. Does nothing while
+// another box is shown.
 void ShowMessage(HWND owner, std::string_view text, BoxIcon icon = BoxIcon::None);
-
-// The report of a data file that cannot be opened: names the full path (GBK). The caller
-// abandons the command that needed the file and changes nothing else.
-void ReportFileError(HWND owner, std::string_view path);
-// The report of a data file that opened but is too short or damaged to be read.
-void ReportDamagedFile(HWND owner, std::string_view path);
+// Whether a box of ShowMessage is open now: input meant for a window beneath is dropped.
+bool MessageShown();
 
 // The default system beep (MessageBeep with 0).
 void DefaultBeep();

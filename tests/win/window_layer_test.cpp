@@ -6,6 +6,7 @@
 #include "win/scoped.h"
 #include "win/text.h"
 #include "win/ui.h"
+#include "common/DataFile.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,9 @@ TEST(Dialog, OkReadsTheMembersAndEndsTheRun) {
 }
 
 TEST(Dialog, LabelsAndReadOnlyFieldsGetTheDialogColours) {
-    RunDialog([](HarnessDialog& d) {
+    constexpr COLORREF ground = RGB(192, 191, 190), text = RGB(1, 2, 255);
+    win::SetDialogColours(ground, text);
+    RunDialog([&](HarnessDialog& d) {
         win::WindowDC dc(d.Item(IDC_TEST_LABEL));
         auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(d.Handle(), WM_CTLCOLORSTATIC,
                                                              reinterpret_cast<WPARAM>(dc.Get()),
@@ -80,9 +83,9 @@ TEST(Dialog, LabelsAndReadOnlyFieldsGetTheDialogColours) {
         ASSERT_TRUE(brush);
         LOGBRUSH info{};
         ::GetObjectW(brush, sizeof info, &info);
-        EXPECT_EQ(info.lbColor, win::kDialogBackground);
-        EXPECT_EQ(::GetTextColor(dc.Get()), win::kDialogText);
-        EXPECT_EQ(::GetBkColor(dc.Get()), win::kDialogBackground);
+        EXPECT_EQ(info.lbColor, ground);
+        EXPECT_EQ(::GetTextColor(dc.Get()), text);
+        EXPECT_EQ(::GetBkColor(dc.Get()), ground);
         // An editable field keeps the system's colours.
         const auto edit = ::SendMessageW(d.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.Get()),
                                          reinterpret_cast<LPARAM>(d.Item(IDC_TEST_TEXT)));
@@ -90,9 +93,12 @@ TEST(Dialog, LabelsAndReadOnlyFieldsGetTheDialogColours) {
     });
 }
 
-TEST(BitmapButton, FindsItsPicturesFromItsCaptionAndTakesTheirSize) {
+TEST(BitmapButton, ShowsItsNamedPicturesTakesTheirSizeAndRunsItsClick) {
     win::BitmapButton button;
+    int clicks = 0;
     RunDialog([&](HarnessDialog& d) {
+        // The caption is the window's to change; the pictures stay.
+        ::SetWindowTextW(d.Item(IDC_TEST_BUTTON), L"背景");
         const win::ScopedBitmap up = win::LoadBitmapResource(L"EXITU");
         const win::ScopedBitmap down = win::LoadBitmapResource(L"EXITD");
         ASSERT_TRUE(up && down);
@@ -121,7 +127,15 @@ TEST(BitmapButton, FindsItsPicturesFromItsCaptionAndTakesTheirSize) {
             for (int x = 0; x < size.cx; x += 3)
                 if (::GetPixel(memory.Get(), x, y) != ::GetPixel(expected.Get(), x, y)) ++differing;
         EXPECT_EQ(differing, 0);
-    }, [&](HarnessDialog& d) { EXPECT_TRUE(button.AutoLoad(d, IDC_TEST_BUTTON)); });
+
+        // A click reaches the button's own handler, not the dialog's tables.
+        ::SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_TEST_BUTTON, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(d.Item(IDC_TEST_BUTTON)));
+        EXPECT_EQ(clicks, 1);
+    }, [&](HarnessDialog& d) {
+        EXPECT_TRUE(button.Load(d, IDC_TEST_BUTTON, L"EXIT"));
+        button.onClick = [&] { ++clicks; };
+    });
 }
 
 TEST(ScopedHandles, CountWhatTheyOwnAndReleaseIt) {
@@ -163,9 +177,35 @@ TEST(Text, GbkAndUtf16RoundTrip) {
 
 TEST(MessageBoxes, FileErrorNamesTheFullPath) {
     MessageBoxCatcher boxes;
-    win::ReportFileError(nullptr, "C:\\Program Files\\zel\\qope\\selectfiles\\AllCodech.txt");
+    qope::ReportFileError(nullptr, "C:\\Program Files\\zel\\qope\\selectfiles\\AllCodech.txt");
     ASSERT_EQ(boxes.texts.size(), 1u);
     EXPECT_NE(boxes.texts[0].find(L"C:\\Program Files\\zel\\qope\\selectfiles\\AllCodech.txt"), std::wstring::npos);
+}
+
+// A box's modal loop still delivers posted input and commands: a handler run there must
+// not stack a second box over the first.
+TEST(MessageBoxes, NoSecondBoxWhileOneIsShown) {
+    static bool shownDuring = false;
+    static int returned = 0;
+    ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(nullptr, id);
+        shownDuring = win::MessageShown();
+        win::ShowMessage(nullptr, "second");  // returns at once
+        ++returned;
+        ::PostMessageW(::GetActiveWindow(), WM_COMMAND, IDOK, 0);
+    });
+    // Should a second box open after all, this ends it, and the test fails instead of hanging.
+    ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(nullptr, id);
+        ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND w, LPARAM) -> BOOL {
+            ::PostMessageW(w, WM_COMMAND, IDOK, 0);
+            return TRUE;
+        }, 0);
+    });
+    win::ShowMessage(nullptr, "first");
+    EXPECT_TRUE(shownDuring);
+    EXPECT_EQ(returned, 1);
+    EXPECT_FALSE(win::MessageShown());
 }
 
 }  // namespace
