@@ -2,6 +2,7 @@
 //
 // The program never sets its starting point: a fresh process draws 41, 18467, 6334, ...
 // as Windows does, and the drills multiply it by the seconds of the clock for variety.
+// The one generator of a run lives in its Session.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +19,5 @@ public:
 private:
     std::uint32_t state_ = 1;
 };
-
-// The generator of the program: one sequence for the whole process, as rand() has.
-CrtRand& ProgramRand();
 
 }  // namespace qope

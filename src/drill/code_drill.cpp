@@ -1,7 +1,6 @@
-#include "drill/drill_engine.h"
+#include "drill/code_drill.h"
 
-#include "common/crt_rand.h"
-#include "roots/root_catalogue.h"
+#include "drill/key_hint.h"
 
 namespace qope {
 
@@ -9,7 +8,7 @@ namespace {
 
 const DrillKind kDrillKinds[] = {
 #define QOPE_DRILL_KIND(kind, button, menu, status, codeWidth, setLength, referenceStep, speedDivisor) \
-    {kind, status, codeWidth, setLength, referenceStep, speedDivisor},
+    {PracticeKind(kind), status, codeWidth, setLength, referenceStep, speedDivisor},
 #include "drill/drill_kinds.def"
 #undef QOPE_DRILL_KIND
 };
@@ -26,180 +25,50 @@ const DrillKind* FindDrillKind(int kind) {
     return nullptr;
 }
 
-void DrillEngine::AbandonSet() {
-    m_strStatus = kNoDrillStatus;
-    m_strExpectedCode.clear();
+void CodeDrill::Begin(PracticeKind kind) {
+    kind_ = kind;
+    expected_.clear();
+    reference_.clear();
+    input_.clear();
+    answered_ = codePos_ = refPos_ = startIndex_ = 0;
 }
 
-void DrillEngine::StartCodeSet(int kind) {
+void CodeDrill::Load(const CodeTable& set) {
+    reference_ = set.items;
+    expected_ = set.codes;
+    startIndex_ = set.start;
+}
+
+Judgement CodeDrill::Judge(const std::string& typed) {
+    const DrillKind* drill = FindDrillKind(kind_);
+    if (!drill || !Loaded()) return {};
+    if (answered_ >= drill->setLength) return {Answer::Pending, true};
+    if (static_cast<int>(typed.size()) != drill->codeWidth) return {};
+
+    const size_t width = static_cast<size_t>(drill->codeWidth);
+    // A set shorter than its kind (a damaged file) never gets here: the reader refuses it.
+    const std::string expected =
+        static_cast<size_t>(codePos_) < expected_.size() ? expected_.substr(size_t(codePos_), width) : std::string();
+    if (expected != typed) return {Answer::Wrong, false};
+
+    if (static_cast<size_t>(refPos_) < reference_.size())
+        input_ += reference_.substr(static_cast<size_t>(refPos_), static_cast<size_t>(drill->referenceStep));
+    codePos_ += drill->codeWidth;
+    refPos_ += drill->referenceStep;
+    ++answered_;
+    return {Answer::Right, answered_ == drill->setLength};
+}
+
+std::vector<char> CodeDrill::HintKeys() const {
+    if (!Loaded()) return {};
+    return HintedKeys(expected_, codePos_, HintLength(kind_));
+}
+
+std::optional<int> DrillSpeed(PracticeKind kind, std::size_t inputBytes, int rootsAnswered, const DrillTimer& timer) {
+    if (kind == kRootDrill) return timer.PerMinute(rootsAnswered);
     const DrillKind* drill = FindDrillKind(kind);
-    if (!drill) return;
-    m_strStatus = drill->status;
-    ReleaseRootPictures();
-    FocusCodeEdit();
-    DefaultBeep();
-    ResetBars();
-    m_nPracticeKind = kind;
-    m_strInput.clear();
-    m_strComparison.clear();
-    m_strCode.clear();
-    m_nCodePos = m_nRefPos = m_nAnswered = m_nStartIndex = m_nDrillTicks = 0;
-
-    const CodeTableFile* table = FindCodeTable(kind, m_nEdition);
-    if (!table) {
-        // Only the 86 edition has this drill. No set stays loaded, so typing meets the
-        // "no reference" message instead of the codes of the set before.
-        m_strCompare.clear();
-        m_strInput.clear();
-        m_strExpectedCode.clear();
-        m_strReference.clear();
-        PushMembers();
-        ShowMessage(kOnly86Message, false);
-        return;
-    }
-
-    const int start = ChooseStartIndex(LocalSeconds(), ProgramRand().Next(), table->starts);
-    CodeTable set;
-    if (!ReadCodeTable(*table, start, set)) {
-        // A missing or damaged file: the learner was told which; no set is loaded.
-        m_strCompare.clear();
-        m_strReference.clear();
-        m_strExpectedCode.clear();
-        PushMembers();
-        return;
-    }
-    m_nStartIndex = start;
-    m_strCompare = m_strReference = set.items;
-    m_strExpectedCode.clear();
-    PushMembers();
-    m_strExpectedCode = set.codes;
-    if (m_bKeyHints == 1) DrawKeyHint();
-}
-
-void DrillEngine::CheckTypedCode() {
-    ReadMembers();
-    if (m_strExpectedCode.empty()) {
-        ShowMessage(kNoReferenceMessage, true);
-        m_strCode.clear();
-        PushMembers();
-        return;
-    }
-    if (m_nPracticeKind == kRootDrill) {
-        CheckRootAnswer();
-        return;
-    }
-    const DrillKind* drill = FindDrillKind(m_nPracticeKind);
-    if (!drill) return;
-    if (m_nAnswered == drill->setLength) {
-        StartCodeSet(m_nPracticeKind);
-        return;
-    }
-    if (static_cast<int>(m_strCode.size()) != drill->codeWidth) return;
-
-    m_strComparison = m_strExpectedCode.substr(static_cast<size_t>(m_nCodePos), static_cast<size_t>(drill->codeWidth));
-    if (m_strComparison == m_strCode) {
-        m_strInput += m_strReference.substr(static_cast<size_t>(m_nRefPos), static_cast<size_t>(drill->referenceStep));
-        m_strComparison.clear();
-        m_strCode.clear();
-        StepCorrectBar();
-        PushMembers();
-        m_nCodePos += drill->codeWidth;
-        m_nRefPos += drill->referenceStep;
-        ++m_nAnswered;
-        if (m_bKeyHints == 1) DrawKeyHint();
-    } else {
-        m_strComparison.clear();
-        m_strCode.clear();
-        PushMembers();
-        StepErrorBar();
-        PlayWrongAnswerSound();
-    }
-    if (m_nAnswered == drill->setLength) StartCodeSet(m_nPracticeKind);
-}
-
-void DrillEngine::DrillTick() {
-    const int t = ++m_nDrillTicks;
-    const int bytes = static_cast<int>(m_strInput.size());
-    if (m_nPracticeKind == kRootDrill) {
-        m_nSpeed = m_nAnswered * 600 / t;
-    } else if (const DrillKind* drill = FindDrillKind(m_nPracticeKind)) {
-        m_nSpeed = (bytes / drill->speedDivisor) * 600 / t;
-    }
-    m_nTypingSecs = t * 100 / 1000;
-}
-
-}  // namespace qope
-
-namespace qope {
-
-void DrillEngine::StartRootBatch(int rootKind) {
-    const RootDrill* drill = FindRootDrill(rootKind);
-    if (!drill) return;
-    m_nRootDrillKind = rootKind;
-    FocusCodeEdit();
-    DefaultBeep();
-    ResetBars();
-    m_nPracticeKind = kRootDrill;
-    m_strCompare = m_strInput = " ";
-    m_strCode.clear();
-    m_strExpectedCode.clear();
-    m_strComparison.clear();
-    m_strReference.clear();
-    m_nAnswered = m_nCodePos = m_nRefPos = m_nCurrentRoot = m_nDrillTicks = 0;
-    m_strStatus = drill->status;
-
-    const RootRule* rule = FindRootRule(rootKind, m_nEdition);
-    if (!rule) return;  // an edition without a catalogue: no pictures, no answers
-    LoadRootPictures(m_nEdition);
-    DrawRootStrip();
-    m_nRootStart = m_nCurrentRoot = rule->Start(LocalSeconds(), ProgramRand().Next());
-    const std::vector<int> indices = BatchIndices(*rule, m_nRootStart);
-    for (int i = 0; i < kRootBatch; ++i) {
-        DrawRootPicture(indices[size_t(i)], kRowX + kRowPitch * i, kQuestionY);
-        m_strExpectedCode += RootKey(m_nEdition, indices[size_t(i)]);
-    }
-    if (m_bKeyHints == 1) DrawKeyHint();
-    PushMembers();
-}
-
-void DrillEngine::CheckRootAnswer() {
-    if (m_nAnswered == kRootBatch) {
-        StartRootBatch(m_nRootDrillKind);
-        return;
-    }
-    if (m_strCode.size() != 1) return;
-    const RootRule* rule = FindRootRule(m_nRootDrillKind, m_nEdition);
-    if (!rule || m_nCodePos >= static_cast<int>(m_strExpectedCode.size())) return;
-    m_strComparison = std::string() + m_strExpectedCode[static_cast<size_t>(m_nCodePos)];
-    if (m_strComparison != m_strCode) {
-        StepErrorBar();
-        m_strComparison.clear();
-        m_strCode.clear();
-        PushMembers();
-        PlayWrongAnswerSound();
-        return;
-    }
-    DrawRootPicture(m_nCurrentRoot, kRowX + kRowPitch * m_nAnswered, kAnswerY);
-    m_nCurrentRoot = rule->Next(m_nCurrentRoot);
-    m_strComparison.clear();
-    m_strCode.clear();
-    PushMembers();
-    StepCorrectBar();
-    m_nCodePos += 1;
-    m_nRefPos += 2;
-    m_nAnswered += 1;
-    if (m_bKeyHints == 1) DrawKeyHint();
-    if (m_nAnswered == kRootBatch) StartRootBatch(m_nRootDrillKind);
-}
-
-void DrillEngine::RedrawRootRows() {
-    if (m_nPracticeKind != kRootDrill || m_strExpectedCode.empty() || !RootPicturesLoaded(m_nEdition)) return;
-    const RootRule* rule = FindRootRule(m_nRootDrillKind, m_nEdition);
-    if (!rule) return;
-    const std::vector<int> indices = BatchIndices(*rule, m_nRootStart);
-    for (int i = 0; i < kRootBatch; ++i) DrawRootPicture(indices[size_t(i)], kRowX + kRowPitch * i, kQuestionY);
-    for (int i = 0; i < m_nAnswered && i < kRootBatch; ++i)
-        DrawRootPicture(indices[size_t(i)], kRowX + kRowPitch * i, kAnswerY);
+    if (!drill) return std::nullopt;
+    return timer.PerMinute(static_cast<std::int64_t>(inputBytes / static_cast<std::size_t>(drill->speedDivisor)));
 }
 
 }  // namespace qope

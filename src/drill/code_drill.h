@@ -1,14 +1,16 @@
-// The drill engine of the main practice window: starting a set, checking each typed
-// code, the speed and set timer.
+// The Wubi character and word drills: a set of 28 items read from the code tables, the
+// check of every code the learner types, and the speed over the drill's ticks.
 //
-// The main window derives from it, so the drill state is the window's own state; what
-// needs the window (pushing members into the controls, bars, sounds, boxes, hints, the
-// files) is asked of it through the hooks below. The tests derive a model window.
+// A value owned by the main window: it keeps the drill's state and says what each check
+// came to; the window shows it (fields, bars, sounds, the key hint).
 #pragma once
 
 #include "drill/code_table.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace qope {
 
@@ -28,7 +30,7 @@ enum PracticeKind : int {
 };
 
 struct DrillKind {
-    int kind;
+    PracticeKind kind;
     const char* status;
     int codeWidth;
     int setLength;
@@ -44,84 +46,71 @@ extern const char* const kNoReferenceMessage;
 extern const char* const kOnly86Message;
 extern const char* const kNoDrillStatus;
 
-class DrillEngine {
+// The 100 ms ticks since a drill started, and what they come to. 64 bits: a window may
+// stay open for years.
+class DrillTimer {
 public:
-    virtual ~DrillEngine() = default;
+    static constexpr int kTickMs = 100;
+    void Reset() { ticks_ = 0; }
+    void Tick(std::int64_t ticks = 1) { ticks_ += ticks; }
+    std::int64_t Ticks() const { return ticks_; }
+    // Whole seconds since the start.
+    std::int64_t Seconds() const { return ticks_ * kTickMs / 1000; }
+    // `count` per minute since the start (0 before the first tick).
+    int PerMinute(std::int64_t count) const {
+        return ticks_ > 0 ? static_cast<int>(count * (60000 / kTickMs) / ticks_) : 0;
+    }
 
-    // Starts a set of a character or word drill.
-    void StartCodeSet(int kind);
-    // The change handler of the code field.
-    void CheckTypedCode();
-    // The drill's part of the 100 ms tick: speed and set timer.
-    void DrillTick();
+private:
+    std::int64_t ticks_ = 0;
+};
 
-    // The root drills: a batch of 28 root pictures, one key each (kind 6 all roots,
-    // 1-5 a zone).
-    void StartAllRootsBatch() { StartRootBatch(6); }
-    void StartZoneBatch(int zone) { StartRootBatch(zone); }
-    void StartRootBatch(int rootKind);
-    void CheckRootAnswer();
-    // Draws the question row and the answered part of the answer row again.
-    void RedrawRootRows();
+// What a check of the typed code came to. `setComplete`: the set is done, the next one
+// of the same kind starts at once.
+enum class Answer { Pending, Right, Wrong };
+struct Judgement {
+    Answer answer = Answer::Pending;
+    bool setComplete = false;
+};
 
-    // Where the rows lie in the window (client pixels); every picture is a 22 x 22 block.
-    static constexpr int kRowX = 157, kRowPitch = 21, kQuestionY = 390, kAnswerY = 430, kRootCell = 22;
-    static constexpr int kStripWidth = 588;
+// The speed shown while a drill of `kind` runs: roots answered per minute for the root
+// drills, characters of the input line per minute for the others (a word's bytes counted
+// by the kind's divisor); nullopt for no drill, and the shown speed keeps its value.
+std::optional<int> DrillSpeed(PracticeKind kind, std::size_t inputBytes, int rootsAnswered, const DrillTimer& timer);
 
-protected:
-    // What the window does for the drill.
-    virtual void PushMembers() = 0;
-    virtual void ReadMembers() = 0;
-    virtual void FocusCodeEdit() = 0;
-    virtual void DefaultBeep() = 0;
-    virtual void PlayWrongAnswerSound() = 0;
-    virtual void ShowMessage(const std::string& text, bool exclamation) = 0;
-    virtual void ResetBars() = 0;  // both bars: range 0-28, position 0, step 1
-    virtual void StepCorrectBar() = 0;
-    virtual void StepErrorBar() = 0;
-    virtual void DrawKeyHint() = 0;
-    virtual void ReleaseRootPictures() = 0;
-    // Loads the edition's root pictures once (releasing the other edition's set).
-    virtual void LoadRootPictures(int edition) = 0;
-    virtual bool RootPicturesLoaded(int edition) = 0;
-    virtual void DrawRootStrip() = 0;  // blanks the answer row
-    virtual void DrawRootPicture(int index, int x, int y) = 0;
-    virtual int LocalSeconds() = 0;  // seconds field of the local time, 0-59
-    // Reads the items and then the codes of a set; on failure it has told the learner
-    // which file, and returns false.
-    virtual bool ReadCodeTable(const CodeTableFile& table, int start, CodeTable& set) = 0;
-
+class CodeDrill {
 public:
-    // Shown by the window's controls.
-    std::string m_strCompare;  // reference line: the items of the set
-    std::string m_strInput;    // input line: the items answered so far
-    std::string m_strCode;     // the code being typed
-    int m_nSpeed = 0;
-    int m_nTypingSecs = 0;
-    std::string m_strStatus;
+    // Enters a drill of `kind` with nothing loaded: no answers, counters at 0.
+    void Begin(PracticeKind kind);
+    // The set to practise, read from the code tables for this drill.
+    void Load(const CodeTable& set);
+    // Leaves the set: nothing is loaded, typing is refused.
+    void Abandon() { expected_.clear(); }
 
-    int m_nEdition = 86;
-    int m_bKeyHints = 1;
+    bool Loaded() const { return !expected_.empty(); }
+    PracticeKind Kind() const { return kind_; }
+    const std::string& Reference() const { return reference_; }  // the items of the set
+    const std::string& Input() const { return input_; }          // the items answered so far
+    const std::string& Expected() const { return expected_; }    // the codes of the set
+    int Answered() const { return answered_; }
+    int CodePos() const { return codePos_; }
+    int StartIndex() const { return startIndex_; }
 
-    // Drill state.
-    int m_nPracticeKind = kNoDrill;
-    std::string m_strExpectedCode;  // empty: no set loaded
-    std::string m_strReference;
-    std::string m_strComparison;
-    int m_nAnswered = 0;
-    int m_nCodePos = 0;
-    int m_nRefPos = 0;
-    int m_nStartIndex = 0;
-    int m_nDrillTicks = 0;
+    // Judges the text of the code field; at the kind's code width it is right or wrong,
+    // and the field is to be emptied. Right moves on to the next item.
+    Judgement Judge(const std::string& typed);
+    // The keys the hint lights for the current item.
+    std::vector<char> HintKeys() const;
 
-    // Root batch state.
-    int m_nRootDrillKind = 0;
-    int m_nRootStart = 0;
-    int m_nCurrentRoot = 0;
-
-protected:
-    // Leaves the drill: no set loaded, status line back to "nothing chosen".
-    void AbandonSet();
+private:
+    PracticeKind kind_ = kNoDrill;
+    std::string expected_;   // empty: no set loaded
+    std::string reference_;
+    std::string input_;
+    int answered_ = 0;
+    int codePos_ = 0;
+    int refPos_ = 0;
+    int startIndex_ = 0;
 };
 
 }  // namespace qope

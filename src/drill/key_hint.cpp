@@ -1,6 +1,6 @@
 #include "drill/key_hint.h"
 
-#include "drill/drill_engine.h"
+#include "drill/code_drill.h"
 
 namespace qope {
 

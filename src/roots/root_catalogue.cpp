@@ -39,7 +39,7 @@ const RootRule kRules[] = {
 #undef QOPE_ROOT_RULE
 };
 
-const RootDrill kDrills[] = {
+const RootDrillRow kDrills[] = {
 #define QOPE_ROOT_RULE(kind, edition, startMod, startOffset, step, wrapAbove, wrapMod, wrapOffset)
 #define QOPE_ROOT_DRILL(kind, zone, menu, status) {kind, zone, status},
 #include "roots/root_rules.def"
@@ -87,8 +87,8 @@ const RootRule* FindRootRule(int kind, int edition) {
     return nullptr;
 }
 
-const RootDrill* FindRootDrill(int kind) {
-    for (const RootDrill& drill : kDrills)
+const RootDrillRow* FindRootDrillRow(int kind) {
+    for (const RootDrillRow& drill : kDrills)
         if (drill.kind == kind) return &drill;
     return nullptr;
 }

@@ -9,7 +9,8 @@ namespace qope {
 enum RootZone { kZoneHeng, kZoneShu, kZonePie, kZoneNa, kZoneZhe, kZoneAll };
 
 inline constexpr int kRootBatch = 28;
-inline constexpr int kAllRoots = 6;
+// RootDrillKind: 1-5 the zones 横 竖 撇 捺 折, 6 all roots.
+enum RootDrillKind : int { kZoneHengRoots = 1, kZoneShuRoots, kZonePieRoots, kZoneNaRoots, kZoneZheRoots, kAllRoots };
 
 // Roots in an edition's catalogue (197 for 86, 234 for 98; 0 for another edition).
 int RootCount(int edition);
@@ -30,14 +31,14 @@ struct RootRule {
     }
 };
 
-struct RootDrill {
+struct RootDrillRow {
     int kind;
     RootZone zone;
     const char* status;
 };
 
 const RootRule* FindRootRule(int kind, int edition);
-const RootDrill* FindRootDrill(int kind);
+const RootDrillRow* FindRootDrillRow(int kind);
 
 // The 28 catalogue indices of a batch from `start`, and their keys.
 std::vector<int> BatchIndices(const RootRule& rule, int start);

@@ -1,4 +1,4 @@
-#include "drill/drill_engine.h"
+#include "drill/code_drill.h"
 #include "drill/key_hint.h"
 
 #include <gtest/gtest.h>

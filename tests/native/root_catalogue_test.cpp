@@ -78,7 +78,7 @@ TEST(ZoneBatches, FollowTheirRules) {
 
 TEST(ZoneBatches, NeverLeaveTheirZoneFromAnyStart) {
     for (int kind = 1; kind <= 5; ++kind) {
-        const qope::RootZone zone = qope::FindRootDrill(kind)->zone;
+        const qope::RootZone zone = qope::FindRootDrillRow(kind)->zone;
         for (int edition : {86, 98}) {
             const auto* rule = FindRootRule(kind, edition);
             for (int start = rule->startOffset; start < rule->startOffset + rule->startMod; ++start)
