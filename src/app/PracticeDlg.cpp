@@ -1,20 +1,23 @@
 #include "app/PracticeDlg.h"
 
+#include "app/practice_diagnostics.h"
 #include "common/AboutDlg.h"
+#include "common/DataFile.h"
 #include "common/VersionHistoryDlg.h"
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
 #include "drill/key_hint.h"
-#include "roots/root_catalogue.h"
-#include "win/diagnostics.h"
-#include "win/file_source.h"
+#include "win/back_buffer.h"
 #include "win/gdi.h"
 #include "win/ui.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
-constexpr int kButtonIds[] = {
-#define QOPE_PICTURE_BUTTON(id, base, x, y, label) id,
+constexpr win::ButtonSpec kPictureButtons[] = {
+#define QOPE_PICTURE_BUTTON(id, base, x, y, label) {id, L##base},
 #include "app/practice_buttons.def"
 #undef QOPE_PICTURE_BUTTON
 };
@@ -23,18 +26,18 @@ constexpr int kButtonIds[] = {
 struct DrillCommand {
     int button;
     int menu;
-    int kind;
+    qope::PracticeKind kind;
 };
 constexpr DrillCommand kDrillCommands[] = {
 #define QOPE_DRILL_KIND(kind, button, menu, status, codeWidth, setLength, referenceStep, speedDivisor) \
-    {button, menu, kind},
+    {button, menu, qope::PracticeKind(kind)},
 #include "drill/drill_kinds.def"
 #undef QOPE_DRILL_KIND
 };
 
-// The menu items and the button of the root drills.
+// The menu items of the root drills; the all-roots drill also has a button.
 struct RootCommand {
-    int id;
+    int menu;
     int rootKind;
 };
 constexpr RootCommand kRootCommands[] = {
@@ -43,9 +46,7 @@ constexpr RootCommand kRootCommands[] = {
 #include "roots/root_rules.def"
 #undef QOPE_ROOT_DRILL
 #undef QOPE_ROOT_RULE
-    {IDC_ALLWORDBOOT, qope::kAllRoots},
 };
-
 
 constexpr COLORREF kWhite = RGB(255, 255, 255), kCyan = RGB(0, 255, 255), kMagenta = RGB(255, 0, 255),
                    kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0),
@@ -62,6 +63,35 @@ constexpr qope::LabelColour kImpactLabels[] = {
 };
 
 constexpr int kUsKeyboardReorder = KLF_REORDER;
+constexpr int kKeyPictureSize = 70;
+constexpr RECT kPictureArea = {CPracticeDlg::kPictureX, CPracticeDlg::kPictureY,
+                               CPracticeDlg::kPictureX + CPracticeDlg::kPictureWidth,
+                               CPracticeDlg::kPictureY + CPracticeDlg::kPictureHeight};
+
+using Rows = qope::RootRowLayout;
+
+RECT KeyRect(char letter) {
+    const qope::KeyPicture* key = qope::FindKeyPicture(letter);
+    if (!key) return RECT{};
+    return RECT{key->x, key->y, key->x + kKeyPictureSize, key->y + kKeyPictureSize};
+}
+
+RECT CellRect(int i, int y) { return RECT{Rows::CellX(i), y, Rows::CellX(i) + Rows::kCell, y + Rows::kCell}; }
+
+// Microseconds since `start`, for the benchmarks.
+class Stopwatch {
+public:
+    Stopwatch() { ::QueryPerformanceCounter(&start_); }
+    std::int64_t Micros() const {
+        LARGE_INTEGER now{}, frequency{};
+        ::QueryPerformanceCounter(&now);
+        ::QueryPerformanceFrequency(&frequency);
+        return (now.QuadPart - start_.QuadPart) * 1000000 / frequency.QuadPart;
+    }
+
+private:
+    LARGE_INTEGER start_{};
+};
 
 }  // namespace
 
@@ -84,10 +114,8 @@ std::span<const win::CommandRoute> CPracticeDlg::CommandRoutes() const {
         win::OnCommand(IDC_COMPARE_TEXT, &CPracticeDlg::OnDisplayFocus, EN_SETFOCUS),
         win::OnCommand(IDC_INPUT_TEXT, &CPracticeDlg::OnDisplayFocus, EN_SETFOCUS),
         win::OnCommand(IDC_CODE_EDIT, &CPracticeDlg::OnCodeChanged, EN_CHANGE),
-        win::OnCommand(IDC_EXIT, &CPracticeDlg::OnExit),
         win::OnCommand(ID_EXIT_SYSTEM, &CPracticeDlg::OnExit),
         win::OnCommand(ID_VERSION_HISTORY, &CPracticeDlg::OnVersionHistory),
-        win::OnCommand(IDC_KEYHELPBUTTON, &CPracticeDlg::OnPictureToggle),
         win::OnCommand(ID_KEYBOARD_HELP, &CPracticeDlg::OnPictureToggle),
         win::OnCommand(ID_KEY_HINTS_ON, &CPracticeDlg::OnKeyHintsOn),
         win::OnCommand(ID_KEY_HINTS_OFF, &CPracticeDlg::OnKeyHintsOff),
@@ -109,8 +137,13 @@ void CPracticeDlg::Exchange(win::DataExchange& dx) {
 
 bool CPracticeDlg::OnInitDialog() {
     Bind(m_editCode, IDC_CODE_EDIT);
+    Bind(m_rowQuestion, IDC_COMPARE_TEXT);
+    Bind(m_rowAnswer, IDC_INPUT_TEXT);
     Bind(m_barCorrect, IDC_CORRECT_BAR);
     Bind(m_barError, IDC_ERROR_BAR);
+    m_rowQuestion.showsRow = m_rowAnswer.showsRow = [this] { return RootRowsShown(); };
+    m_rowQuestion.paintRow = [this](HDC dc, const RECT& area) { DrawRootRow(dc, area, false); };
+    m_rowAnswer.paintRow = [this](HDC dc, const RECT& area) { DrawRootRow(dc, area, true); };
     ::SetFocus(Item(IDC_CODE_EDIT));
 
     ActivateUsKeyboard();
@@ -131,11 +164,29 @@ bool CPracticeDlg::OnInitDialog() {
     ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_iconLarge.Get()));
     ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_iconSmall.Get()));
 
-    for (size_t i = 0; i < m_buttons.size(); ++i) m_buttons[i].AutoLoad(*this, kButtonIds[i]);
+    m_buttons.Load(*this, kPictureButtons);
+    for (const DrillCommand& command : kDrillCommands)
+        m_buttons.OnClick(command.button, [this, kind = command.kind] { StartCodeSet(kind); });
+    m_buttons.OnClick(IDC_ALLWORDBOOT, [this] { StartRootBatch(qope::kAllRoots); });
+    m_buttons.OnClick(IDC_KEYHELPBUTTON, [this] { OnPictureToggle(); });
+    m_buttons.OnClick(IDC_EXIT, [this] { OnExit(); });
 
     m_bmpBackground = win::LoadBitmapResource(IDB_BACKGROUND);
+    {
+        // The background stretched once over the client area: the window and the display
+        // lines over which root rows lie copy their ground from it.
+        RECT client{};
+        ::GetClientRect(Handle(), &client);
+        win::WindowDC screen(Handle());
+        m_bmpGround.Reset(::CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+        win::ScopedMemoryDC memory(::CreateCompatibleDC(screen.Get()));
+        if (m_bmpGround && memory) {
+            win::SelectScope select(memory.Get(), m_bmpGround.Get());
+            win::StretchBitmap(memory.Get(), client, m_bmpBackground.Get());
+        }
+    }
     m_nPictureMode = 0;
-    m_nEdition = 86;
+    m_session.SetEdition(qope::kWubi86);
     m_bmpKeyMap86 = win::LoadBitmapResource(IDB_KEYMAP86);
     m_bmpKeyMap98 = win::LoadBitmapResource(IDB_KEYMAP98);
     m_bmpTitle86 = win::LoadBitmapResource(IDB_TITLE86);
@@ -156,6 +207,7 @@ bool CPracticeDlg::OnInitDialog() {
     ::SetWindowTextW(Handle(), L" Qope ");
     ::SetTimer(Handle(), kClockTimer, qope::UsageClock::kTickMs, nullptr);
     m_clock.Reset();
+    m_drillTimer.Reset();
 
     ::SendMessageW(Item(IDC_APP_ICON), STM_SETICON, reinterpret_cast<WPARAM>(m_iconLarge.Get()), 0);
     m_bKeyHints = 1;
@@ -167,9 +219,11 @@ void CPracticeDlg::ActivateUsKeyboard() const {
     if (HKL us = ::LoadKeyboardLayoutW(L"00000409", kUsKeyboardReorder)) ::ActivateKeyboardLayout(us, kUsKeyboardReorder);
 }
 
+// --- painting ------------------------------------------------------------------------
+
 std::optional<INT_PTR> CPracticeDlg::OnPaint(WPARAM, LPARAM) {
-    win::PaintDC paint(Handle());
     if (::IsIconic(Handle())) {
+        win::PaintDC paint(Handle());
         RECT client{};
         ::GetClientRect(Handle(), &client);
         const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
@@ -177,37 +231,108 @@ std::optional<INT_PTR> CPracticeDlg::OnPaint(WPARAM, LPARAM) {
         ::DrawIcon(paint.Get(), x, y, m_iconLarge.Get());
         return 0;
     }
-    DrawPictureArea(paint.Get());
+    win::PaintBuffered(Handle(), [this](HDC dc, const RECT& area) {
+        DrawGround(dc, area);
+        DrawPictureArea(dc, area);
+    });
     return 0;
 }
 
-void CPracticeDlg::DrawPictureArea(HDC dc) const {
-    HBITMAP picture = m_nPictureMode == 0 ? TitlePicture() : KeyMapPicture();
-    win::CopyBitmap(dc, kPictureX, kPictureY, picture, kPictureWidth, kPictureHeight);
-}
-
-HBITMAP CPracticeDlg::TitlePicture() const { return (m_nEdition == 86 ? m_bmpTitle86 : m_bmpTitle98).Get(); }
-HBITMAP CPracticeDlg::KeyMapPicture() const { return (m_nEdition == 86 ? m_bmpKeyMap86 : m_bmpKeyMap98).Get(); }
-
-// Draws a picture of the picture area now, outside painting.
-void CPracticeDlg::DrawPicture(HBITMAP picture) const {
-    {
-        win::WindowDC dc(Handle());
-        win::CopyBitmap(dc.Get(), kPictureX, kPictureY, picture, kPictureWidth, kPictureHeight);
-    }
-    // The icon lies over the picture area: let it paint itself again on top.
-    ::InvalidateRect(Item(IDC_APP_ICON), nullptr, TRUE);
-}
-
 std::optional<INT_PTR> CPracticeDlg::OnEraseBackground(WPARAM wp, LPARAM) {
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    win::StretchBitmap(reinterpret_cast<HDC>(wp), client, m_bmpBackground.Get());
+    // The ground is painted with everything else; only a minimised window erases here.
+    if (::IsIconic(Handle())) {
+        RECT client{};
+        ::GetClientRect(Handle(), &client);
+        win::StretchBitmap(reinterpret_cast<HDC>(wp), client, m_bmpBackground.Get());
+    }
     return TRUE;
 }
 
+void CPracticeDlg::DrawGround(HDC dc, const RECT& area) const {
+    if (!m_bmpGround) return;
+    win::ScopedMemoryDC memory(::CreateCompatibleDC(dc));
+    win::SelectScope select(memory.Get(), m_bmpGround.Get());
+    ::BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.Get(), area.left,
+             area.top, SRCCOPY);
+}
+
+void CPracticeDlg::DrawPictureArea(HDC dc, const RECT& area) const {
+    if (!win::Overlap(area, kPictureArea)) return;
+    win::BitmapCopier copier(dc);
+    copier.Copy(kPictureX, kPictureY, m_nPictureMode == 0 ? TitlePicture() : KeyMapPicture(), kPictureWidth,
+                kPictureHeight);
+    const auto& keys = m_session.Edition() == qope::kWubi86 ? m_bmpKeys86 : m_bmpKeys98;
+    for (char letter : LitKeys()) {
+        const RECT rect = KeyRect(letter);
+        if (win::Overlap(area, rect))
+            copier.Copy(rect.left, rect.top, keys[size_t(letter - 'a')].Get(), kKeyPictureSize, kKeyPictureSize);
+    }
+}
+
+HBITMAP CPracticeDlg::TitlePicture() const {
+    return (m_session.Edition() == qope::kWubi86 ? m_bmpTitle86 : m_bmpTitle98).Get();
+}
+HBITMAP CPracticeDlg::KeyMapPicture() const {
+    return (m_session.Edition() == qope::kWubi86 ? m_bmpKeyMap86 : m_bmpKeyMap98).Get();
+}
+
+// The keys of the current item are lit while the map is shown and hints are on.
+std::vector<char> CPracticeDlg::LitKeys() const {
+    if (m_nPictureMode != 1 || m_bKeyHints != 1) return {};
+    return m_nPracticeKind == qope::kRootDrill ? m_roots.HintKeys() : m_codes.HintKeys();
+}
+
+bool CPracticeDlg::RootRowsShown() const {
+    return m_nPracticeKind == qope::kRootDrill && m_roots.Active() && m_roots.Edition() == m_session.Edition() &&
+           RootSet(m_roots.Edition()).loaded;
+}
+
+// The question row (in 1033) or the answer row (in 1034) over the window's ground; the
+// answer row is blanked by the strip and shows the roots answered so far.
+void CPracticeDlg::DrawRootRow(HDC dc, const RECT& area, bool answers) const {
+    DrawGround(dc, area);
+    const RootPictureSet& set = RootSet(m_roots.Edition());
+    const std::vector<int>& row = m_roots.Row();
+    win::BitmapCopier copier(dc);
+    const int y = answers ? Rows::kAnswerY : Rows::kQuestionY;
+    if (answers) copier.Copy(Rows::kRowX, y, set.strip.Get(), Rows::kStripWidth, Rows::kCell);
+    const int shown = answers ? m_roots.Answered() : static_cast<int>(row.size());
+    for (int i = 0; i < shown && i < static_cast<int>(row.size()); ++i) {
+        const int index = row[size_t(i)];
+        if (index < 0 || index >= static_cast<int>(set.roots.size())) continue;
+        if (win::Overlap(area, CellRect(i, y)))
+            copier.Copy(Rows::CellX(i), y, set.roots[size_t(index)].Get(), Rows::kCell, Rows::kCell);
+    }
+}
+
+void CPracticeDlg::ShowPictureArea() {
+    win::Invalidate(Handle(), &kPictureArea);
+    m_litKeys = LitKeys();
+}
+
+void CPracticeDlg::ShowLitKeys() {
+    std::vector<char> keys = LitKeys();
+    if (keys == m_litKeys) return;
+    for (const auto* list : {&m_litKeys, &keys})
+        for (char letter : *list) {
+            const RECT rect = KeyRect(letter);
+            win::Invalidate(Handle(), &rect);
+        }
+    m_litKeys = std::move(keys);
+}
+
+void CPracticeDlg::ShowRootRows() {
+    m_rowQuestion.Invalidate();
+    m_rowAnswer.Invalidate();
+}
+
+// --- the window ------------------------------------------------------------------------
+
 std::optional<INT_PTR> CPracticeDlg::OnTimer(WPARAM, LPARAM) {
-    DrillTick();
+    m_drillTimer.Tick();
+    if (auto speed = qope::DrillSpeed(m_nPracticeKind, m_strInput.size(), m_roots.Answered(), m_drillTimer))
+        m_nSpeed = *speed;
+    m_nTypingSecs = static_cast<int>(std::min<std::int64_t>(m_drillTimer.Seconds(), INT_MAX));
     m_clock.Tick();
     m_nUseHours = m_clock.Hours();
     m_nUseMinutes = m_clock.Minutes();
@@ -217,7 +342,7 @@ std::optional<INT_PTR> CPracticeDlg::OnTimer(WPARAM, LPARAM) {
 }
 
 std::optional<INT_PTR> CPracticeDlg::OnSetCursor(WPARAM wp, LPARAM) {
-    if (qope::ShowHandCursorOver(reinterpret_cast<HWND>(wp), kButtonIds)) return TRUE;
+    if (qope::ShowHandCursorOver(reinterpret_cast<HWND>(wp), m_buttons.Ids())) return TRUE;
     return std::nullopt;
 }
 
@@ -242,35 +367,28 @@ HBRUSH CPracticeDlg::OnColour(HDC dc, HWND control, int colourType) {
     }
     if (HBRUSH b = qope::ColourLabel(dc, control, colourType, kArialLabels, m_fontArial16.Get())) return b;
     if (HBRUSH b = qope::ColourLabel(dc, control, colourType, kImpactLabels, m_fontImpact12.Get())) return b;
-    HBRUSH brush = Dialog::OnColour(dc, control, colourType);
-    RedrawRootRows();
-    // The root rows lie over the two display lines, which show a blank during a batch: those
-    // lines must not fill their ground over the pictures just drawn.
-    const int id = ::GetDlgCtrlID(control);
-    if (m_nPracticeKind == qope::kRootDrill && !m_strExpectedCode.empty() &&
-        (id == IDC_COMPARE_TEXT || id == IDC_INPUT_TEXT)) {
-        ::SetBkMode(dc, TRANSPARENT);
-        return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
-    }
-    return brush;
+    return Dialog::OnColour(dc, control, colourType);
 }
 
-void CPracticeDlg::OnEdition86() { SwitchEdition(86); }
-void CPracticeDlg::OnEdition98() { SwitchEdition(98); }
+void CPracticeDlg::OnEdition86() { SwitchEdition(qope::kWubi86); }
+void CPracticeDlg::OnEdition98() { SwitchEdition(qope::kWubi98); }
 
-void CPracticeDlg::SwitchEdition(int edition) {
-    if (m_nEdition == edition) return;
-    AbandonSet();
+void CPracticeDlg::SwitchEdition(qope::WubiEdition edition) {
+    if (m_session.Edition() == edition) return;
+    m_strStatus = qope::kNoDrillStatus;
+    AbandonDrill();
     ::SetWindowTextW(Item(IDC_KEYHELPBUTTON), L"键盘");
-    m_nEdition = edition;
+    m_session.SetEdition(edition);
     m_strCompare.clear();
     m_strInput.clear();
-    DrawPicture(TitlePicture());
     m_nPictureMode = 0;
+    ShowPictureArea();
+    ShowRootRows();
     Push();
 }
 
-void CPracticeDlg::OnDisplayFocus() { ::SetFocus(Item(IDC_CODE_EDIT)); }
+void CPracticeDlg::OnDisplayFocus() { FocusCodeEdit(); }
+void CPracticeDlg::FocusCodeEdit() { ::SetFocus(Item(IDC_CODE_EDIT)); }
 
 void CPracticeDlg::OnExit() { OnOK(); }
 
@@ -279,80 +397,50 @@ void CPracticeDlg::OnVersionHistory() {
     history.RunModal(nullptr);
 }
 
-namespace {
-std::int64_t MicrosecondsSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now{}, frequency{};
-    ::QueryPerformanceCounter(&now);
-    ::QueryPerformanceFrequency(&frequency);
-    return (now.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart;
+void CPracticeDlg::OnPictureToggle() {
+    win::DefaultBeep();
+    m_nPictureMode = m_nPictureMode == 0 ? 1 : 0;
+    ::SetWindowTextW(Item(IDC_KEYHELPBUTTON), m_nPictureMode == 1 ? L"背景" : L"键盘");
+    FocusCodeEdit();
+    ShowPictureArea();
 }
-}  // namespace
+
+void CPracticeDlg::OnKeyHintsOn() {
+    m_bKeyHints = 1;
+    ShowLitKeys();
+}
+
+void CPracticeDlg::OnKeyHintsOff() {
+    m_bKeyHints = 0;
+    ShowLitKeys();
+}
 
 bool CPracticeDlg::OnOtherCommand(int id, WORD notification) {
     if (notification != BN_CLICKED) return false;
     for (const RootCommand& command : kRootCommands) {
-        if (command.id == id) {
-            LARGE_INTEGER start{};
-            ::QueryPerformanceCounter(&start);
+        if (command.menu == id) {
             StartRootBatch(command.rootKind);
-            m_rootBatchTimes.Add(MicrosecondsSince(start));
             return true;
         }
     }
     for (const DrillCommand& command : kDrillCommands) {
-        if (command.button == id || command.menu == id) {
-            LARGE_INTEGER start{};
-            ::QueryPerformanceCounter(&start);
+        if (command.menu == id) {
             StartCodeSet(command.kind);
-            m_setStartTimes.Add(MicrosecondsSince(start));
             return true;
         }
     }
     return false;
 }
 
-void CPracticeDlg::OnCodeChanged() {
-    LARGE_INTEGER start{};
-    ::QueryPerformanceCounter(&start);
-    const int rightBefore = m_nRightAnswers;
-    CheckTypedCode();
-    if (m_nRightAnswers != rightBefore) m_rightAnswerTimes.Add(MicrosecondsSince(start));
+// --- drills ------------------------------------------------------------------------------
+
+bool CPracticeDlg::DrillLoaded() const {
+    return m_nPracticeKind == qope::kRootDrill ? m_roots.Active() : m_codes.Loaded();
 }
 
-long long CPracticeDlg::OnDiagnostics(unsigned query) {
-    switch (query) {
-    case win::kRightAnswerMedianMicros: return m_rightAnswerTimes.Median();
-    case win::kRightAnswerWorstMicros: return m_rightAnswerTimes.Worst();
-    case win::kRightAnswerCount: return static_cast<long long>(m_rightAnswerTimes.Count());
-    case win::kSetStartMedianMicros: return m_setStartTimes.Median();
-    case win::kSetStartWorstMicros: return m_setStartTimes.Worst();
-    case win::kSetStartCount: return static_cast<long long>(m_setStartTimes.Count());
-    case win::kRootBatchMedianMicros: return m_rootBatchTimes.Median();
-    case win::kRootRedrawMedianMicros: return m_rootRedrawTimes.Median();
-    case win::kRootRedrawCount: return static_cast<long long>(m_rootRedrawTimes.Count());
-    case win::kTimeRootRedraw: {
-        LARGE_INTEGER start{};
-        ::QueryPerformanceCounter(&start);
-        RedrawRootRows();
-        m_rootRedrawTimes.Add(MicrosecondsSince(start));
-        return 0;
-    }
-    case win::kClearTimings:
-        m_rootBatchTimes.Clear();
-        m_rootRedrawTimes.Clear();
-        m_rightAnswerTimes.Clear();
-        m_setStartTimes.Clear();
-        return 0;
-    default: return -1;
-    }
-}
-
-void CPracticeDlg::FocusCodeEdit() { ::SetFocus(Item(IDC_CODE_EDIT)); }
-void CPracticeDlg::DefaultBeep() { win::DefaultBeep(); }
-void CPracticeDlg::PlayWrongAnswerSound() { win::PlaySoundAsync(qope::kSoundWrongAnswer); }
-
-void CPracticeDlg::ShowMessage(const std::string& text, bool exclamation) {
-    win::ShowMessage(Handle(), text, exclamation ? win::BoxIcon::Warning : win::BoxIcon::None);
+void CPracticeDlg::AbandonDrill() {
+    m_codes.Abandon();
+    m_roots.Abandon();
 }
 
 void CPracticeDlg::ResetBars() {
@@ -362,6 +450,152 @@ void CPracticeDlg::ResetBars() {
         bar->SetStep(1);
     }
 }
+
+int CPracticeDlg::LocalSeconds() const {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return now.wSecond;
+}
+
+void CPracticeDlg::StartCodeSet(qope::PracticeKind kind) {
+    const qope::DrillKind* drill = qope::FindDrillKind(kind);
+    if (!drill) return;
+    const Stopwatch watch;
+    m_strStatus = drill->status;
+    ReleaseRootPictures();
+    FocusCodeEdit();
+    win::DefaultBeep();
+    ResetBars();
+    m_nPracticeKind = kind;
+    m_roots.Abandon();
+    m_codes.Begin(kind);
+    m_strInput.clear();
+    m_strCode.clear();
+    m_drillTimer.Reset();
+    ShowRootRows();
+
+    const qope::CodeTableFile* table = qope::FindCodeTable(kind, m_session.Edition());
+    if (!table) {
+        // Only the 86 edition has this drill. Nothing stays loaded, so typing meets the
+        // "no reference" message instead of the codes of the set before.
+        m_strCompare.clear();
+        Push();
+        ShowLitKeys();
+        win::ShowMessage(Handle(), qope::kOnly86Message);
+        return;
+    }
+    const int start = qope::ChooseStartIndex(LocalSeconds(), m_session.Rand(), table->starts);
+    qope::CodeTable set;
+    if (!ReadCodeTable(*table, start, set)) {
+        // A missing or damaged file: the learner was told which; nothing is loaded.
+        m_strCompare.clear();
+        Push();
+        ShowLitKeys();
+        return;
+    }
+    m_codes.Load(set);
+    m_strCompare = m_codes.Reference();
+    Push();
+    ShowLitKeys();
+    m_setStartTimes.Add(watch.Micros());
+}
+
+bool CPracticeDlg::ReadCodeTable(const qope::CodeTableFile& table, int start, qope::CodeTable& set) {
+    const std::string itemPath = qope::InstallPath("selectfiles", table.itemFile);
+    const std::string codePath =
+        table.layout == qope::TableLayout::Paired ? qope::InstallPath("selectfiles", table.codeFile) : itemPath;
+    qope::DataFile items(itemPath);
+    if (!items.Open()) {
+        qope::ReportFileError(Handle(), itemPath);
+        return false;
+    }
+    qope::DataFile codes(codePath);
+    if (!codes.Open()) {
+        qope::ReportFileError(Handle(), codePath);
+        return false;
+    }
+    switch (qope::ReadSet(table, start, items, codes, set)) {
+    case qope::SetFailure::None:
+        return true;
+    case qope::SetFailure::ItemFile:
+        qope::ReportDamagedFile(Handle(), itemPath);
+        return false;
+    case qope::SetFailure::CodeFile:
+        qope::ReportDamagedFile(Handle(), codePath);
+        return false;
+    }
+    return false;
+}
+
+void CPracticeDlg::StartRootBatch(int rootKind) {
+    const qope::RootDrillRow* drill = qope::FindRootDrillRow(rootKind);
+    if (!drill) return;
+    const Stopwatch watch;
+    FocusCodeEdit();
+    win::DefaultBeep();
+    ResetBars();
+    m_nPracticeKind = qope::kRootDrill;
+    m_strCompare = m_strInput = " ";
+    m_strCode.clear();
+    m_codes.Abandon();
+    m_drillTimer.Reset();
+    m_strStatus = drill->status;
+
+    const int edition = m_session.Edition();
+    // rand() is drawn only for an edition with a catalogue, as the batch needs it.
+    const int start = qope::FindRootRule(rootKind, edition)
+                          ? qope::RootDrill::StartIndex(rootKind, edition, LocalSeconds(), m_session.Rand())
+                          : -1;
+    if (start >= 0) LoadRootPictures(edition);
+    m_roots.Start(rootKind, edition, start);
+    ShowRootRows();
+    ShowLitKeys();
+    Push();
+    m_rootBatchTimes.Add(watch.Micros());
+}
+
+void CPracticeDlg::OnCodeChanged() {
+    const Stopwatch watch;
+    Read();
+    if (!DrillLoaded()) {
+        // Nothing to answer: the key is refused (once: a box already shown takes no other).
+        win::ShowMessage(Handle(), qope::kNoReferenceMessage, win::BoxIcon::Warning);
+        m_strCode.clear();
+        Push();
+        return;
+    }
+    const bool roots = m_nPracticeKind == qope::kRootDrill;
+    const qope::Judgement judgement = roots ? m_roots.Judge(m_strCode) : m_codes.Judge(m_strCode);
+    if (judgement.answer == qope::Answer::Right) {
+        if (roots) {
+            const RECT cell = CellRect(m_roots.Answered() - 1, Rows::kAnswerY);
+            m_rowAnswer.Invalidate(&cell);
+        } else {
+            m_strInput = m_codes.Input();
+        }
+        m_strCode.clear();
+        m_barCorrect.StepIt();
+        Push();
+        ShowLitKeys();
+    } else if (judgement.answer == qope::Answer::Wrong) {
+        m_barError.StepIt();
+        m_strCode.clear();
+        Push();
+        win::PlaySoundAsync(qope::kSoundWrongAnswer);
+    }
+    if (judgement.setComplete) {
+        if (roots) StartRootBatch(m_roots.Kind());
+        else StartCodeSet(m_nPracticeKind);
+    }
+    if (judgement.answer == qope::Answer::Right) {
+        // Timed with what the learner sees of it: the picture area and the answer line.
+        ::UpdateWindow(Handle());
+        ::UpdateWindow(Item(IDC_INPUT_TEXT));
+        m_rightAnswerTimes.Add(watch.Micros());
+    }
+}
+
+// --- root pictures ---------------------------------------------------------------------
 
 void CPracticeDlg::RootPictureSet::Release() {
     roots.clear();
@@ -387,89 +621,32 @@ void CPracticeDlg::LoadRootPictures(int edition) {
     set.loaded = true;
 }
 
-bool CPracticeDlg::RootPicturesLoaded(int edition) {
-    return (edition == 86 || edition == 98) && RootSet(edition).loaded;
-}
+// --- diagnostics -----------------------------------------------------------------------
 
-void CPracticeDlg::DrawRootStrip() {
-    win::WindowDC dc(Handle());
-    win::CopyBitmap(dc.Get(), kRowX, kAnswerY, RootSet(m_nEdition).strip.Get(), kStripWidth, kRootCell);
-}
-
-void CPracticeDlg::DrawRootPicture(int index, int x, int y) {
-    const RootPictureSet& set = RootSet(m_nEdition);
-    if (index < 0 || index >= static_cast<int>(set.roots.size())) return;
-    win::WindowDC dc(Handle());
-    win::CopyBitmap(dc.Get(), x, y, set.roots[size_t(index)].Get(), kRootCell, kRootCell);
-}
-
-int CPracticeDlg::LocalSeconds() {
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    return now.wSecond;
-}
-
-bool CPracticeDlg::ReadCodeTable(const qope::CodeTableFile& table, int start, qope::CodeTable& set) {
-    const std::string itemPath = qope::InstallPath("selectfiles", table.itemFile);
-    const std::string codePath =
-        table.layout == qope::TableLayout::Paired ? qope::InstallPath("selectfiles", table.codeFile) : itemPath;
-    win::FileSource items(itemPath);
-    if (!items.Open()) {
-        win::ReportFileError(Handle(), itemPath);
-        return false;
+long long CPracticeDlg::OnDiagnostics(unsigned query) {
+    switch (query) {
+    case qope::kRightAnswerMedianMicros: return m_rightAnswerTimes.Median();
+    case qope::kRightAnswerWorstMicros: return m_rightAnswerTimes.Worst();
+    case qope::kRightAnswerCount: return static_cast<long long>(m_rightAnswerTimes.Count());
+    case qope::kSetStartMedianMicros: return m_setStartTimes.Median();
+    case qope::kSetStartWorstMicros: return m_setStartTimes.Worst();
+    case qope::kSetStartCount: return static_cast<long long>(m_setStartTimes.Count());
+    case qope::kRootBatchMedianMicros: return m_rootBatchTimes.Median();
+    case qope::kRootRepaintMedianMicros: return m_rootRepaintTimes.Median();
+    case qope::kRootRepaintCount: return static_cast<long long>(m_rootRepaintTimes.Count());
+    case qope::kTimeRootRepaint: {
+        const Stopwatch watch;
+        for (HWND line : {Item(IDC_COMPARE_TEXT), Item(IDC_INPUT_TEXT)})
+            ::RedrawWindow(line, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        m_rootRepaintTimes.Add(watch.Micros());
+        return 0;
     }
-    win::FileSource codes(codePath);
-    if (!codes.Open()) {
-        win::ReportFileError(Handle(), codePath);
-        return false;
+    case qope::kClearTimings:
+        m_rootBatchTimes.Clear();
+        m_rootRepaintTimes.Clear();
+        m_rightAnswerTimes.Clear();
+        m_setStartTimes.Clear();
+        return 0;
+    default: return -1;
     }
-    switch (qope::ReadSet(table, start, items, codes, set)) {
-    case qope::SetFailure::None:
-        return true;
-    case qope::SetFailure::ItemFile:
-        win::ReportDamagedFile(Handle(), itemPath);
-        return false;
-    case qope::SetFailure::CodeFile:
-        win::ReportDamagedFile(Handle(), codePath);
-        return false;
-    }
-    return false;
-}
-
-void CPracticeDlg::DrawKeyHint() {
-    if (m_nPictureMode != 1) return;
-    DrawPicture(KeyMapPicture());
-    if (m_strExpectedCode.empty()) return;
-    const auto& keys = m_nEdition == 86 ? m_bmpKeys86 : m_bmpKeys98;
-    win::WindowDC dc(Handle());
-    for (char letter : qope::HintedKeys(m_strExpectedCode, m_nCodePos, qope::HintLength(m_nPracticeKind))) {
-        const qope::KeyPicture* key = qope::FindKeyPicture(letter);
-        win::CopyBitmap(dc.Get(), key->x, key->y, keys[size_t(letter - 'a')].Get(), 70, 70);
-    }
-}
-
-void CPracticeDlg::OnPictureToggle() {
-    win::DefaultBeep();
-    if (m_nPictureMode == 0) {
-        DrawPicture(KeyMapPicture());
-        m_nPictureMode = 1;
-        ::SetWindowTextW(Item(IDC_KEYHELPBUTTON), L"背景");
-        FocusCodeEdit();
-        if (m_bKeyHints == 1) DrawKeyHint();
-    } else {
-        DrawPicture(TitlePicture());
-        m_nPictureMode = 0;
-        ::SetWindowTextW(Item(IDC_KEYHELPBUTTON), L"键盘");
-        FocusCodeEdit();
-    }
-}
-
-void CPracticeDlg::OnKeyHintsOn() {
-    m_bKeyHints = 1;
-    DrawKeyHint();
-}
-
-void CPracticeDlg::OnKeyHintsOff() {
-    m_bKeyHints = 0;
-    if (m_nPictureMode == 1) DrawPicture(KeyMapPicture());
 }

@@ -1,26 +1,31 @@
 // The main practice window: drill buttons, menu, display fields, picture area, clock.
 //
 // Every other window of the program is a modal dialog opened from here. The window owns
-// all state that lives longer than one handler: the edition, the drill, the pictures.
+// all state that lives longer than one handler: the drills, the pictures, the clock. It
+// draws everything it shows from that state when it paints; a handler changes the state
+// and invalidates what changed.
 #pragma once
 
+#include "app/PracticeDlgRes.h"
 #include "app/usage_clock.h"
-#include "common/timing_log.h"
 #include "common/EditControls.h"
-#include "drill/drill_engine.h"
-#include "res/resource.h"
+#include "common/session.h"
+#include "common/timing_log.h"
+#include "drill/code_drill.h"
+#include "roots/RootRowEdit.h"
+#include "roots/root_drill.h"
 #include "win/bitmap_button.h"
 #include "win/dialog.h"
 #include "win/progress_bar.h"
 #include "win/scoped.h"
 
 #include <array>
-#include <vector>
 #include <string>
+#include <vector>
 
-class CPracticeDlg : public win::Dialog, private qope::DrillEngine {
+class CPracticeDlg : public win::Dialog {
 public:
-    CPracticeDlg() : Dialog(IDD_PRACTICE) {}
+    explicit CPracticeDlg(qope::Session& session) : Dialog(IDD_PRACTICE), m_session(session) {}
 
     enum { kPictureX = 14, kPictureY = 10, kPictureWidth = 762, kPictureHeight = 265 };
     enum { kClockTimer = 10 };
@@ -35,28 +40,6 @@ protected:
     long long OnDiagnostics(unsigned query) override;
 
 private:
-    // What the window does for the drill engine.
-    void PushMembers() override { Push(); }
-    void ReadMembers() override { Read(); }
-    void FocusCodeEdit() override;
-    void DefaultBeep() override;
-    void PlayWrongAnswerSound() override;
-    void ShowMessage(const std::string& text, bool exclamation) override;
-    void ResetBars() override;
-    void StepCorrectBar() override {
-        m_barCorrect.StepIt();
-        ++m_nRightAnswers;
-    }
-    void StepErrorBar() override { m_barError.StepIt(); }
-    void DrawKeyHint() override;
-    void ReleaseRootPictures() override;
-    void LoadRootPictures(int edition) override;
-    bool RootPicturesLoaded(int edition) override;
-    void DrawRootStrip() override;
-    void DrawRootPicture(int index, int x, int y) override;
-    int LocalSeconds() override;
-    bool ReadCodeTable(const qope::CodeTableFile& table, int start, qope::CodeTable& set) override;
-
     std::optional<INT_PTR> OnPaint(WPARAM wp, LPARAM lp);
     std::optional<INT_PTR> OnEraseBackground(WPARAM wp, LPARAM lp);
     std::optional<INT_PTR> OnTimer(WPARAM wp, LPARAM lp);
@@ -64,48 +47,84 @@ private:
     std::optional<INT_PTR> OnSysCommand(WPARAM wp, LPARAM lp);
     std::optional<INT_PTR> OnQueryDragIcon(WPARAM wp, LPARAM lp);
 
+    // Drills.
+    void StartCodeSet(qope::PracticeKind kind);
+    void StartRootBatch(int rootKind);
+    void OnCodeChanged();
+    void OnCodeAnswer();
+    void OnRootAnswer();
+    void AfterAnswer(const qope::Judgement& judgement);
+    bool DrillLoaded() const;
+    void AbandonDrill();
+    void ResetBars();
+    bool ReadCodeTable(const qope::CodeTableFile& table, int start, qope::CodeTable& set);
+    int LocalSeconds() const;
+
+    // Commands.
     void OnEdition86();
     void OnEdition98();
-    void SwitchEdition(int edition);
-    void OnCodeChanged();
+    void SwitchEdition(qope::WubiEdition edition);
     void OnDisplayFocus();
     void OnPictureToggle();
     void OnKeyHintsOn();
     void OnKeyHintsOff();
     void OnExit();
     void OnVersionHistory();
+    void FocusCodeEdit();
 
-    void DrawPictureArea(HDC dc) const;
-    void DrawPicture(HBITMAP picture) const;
+    // What the window shows, drawn from its state.
+    void DrawGround(HDC dc, const RECT& area) const;
+    void DrawPictureArea(HDC dc, const RECT& area) const;
+    void DrawRootRow(HDC dc, const RECT& area, bool answers) const;
+    bool RootRowsShown() const;
+    std::vector<char> LitKeys() const;
+    void ShowPictureArea();   // the whole picture area changed
+    void ShowLitKeys();       // the hint may have changed
+    void ShowRootRows();      // both rows changed
     HBITMAP TitlePicture() const;
     HBITMAP KeyMapPicture() const;
     void ActivateUsKeyboard() const;
 
-    // Shown by the controls besides the drill's own fields (m_strCompare 1033, m_strInput
-    // 1034, m_strCode 1036, m_nSpeed 1062, m_nTypingSecs 1078, m_strStatus 1418).
-    int m_nUseHours = 0;        // 1256, 1412, 1413: usage clock
+    qope::Session& m_session;
+
+    // Shown by the controls (1033, 1034, 1036, 1062, 1078, 1256, 1412, 1413, 1418).
+    std::string m_strCompare;
+    std::string m_strInput;
+    std::string m_strCode;
+    int m_nSpeed = 0;
+    int m_nTypingSecs = 0;
+    int m_nUseHours = 0;
     int m_nUseMinutes = 0;
     int m_nUseSeconds = 0;
+    std::string m_strStatus;
 
-    // Window state besides the edition and the hint switch of the drill.
-    int m_nPictureMode = 0;     // 0 title picture, 1 keyboard root map
+    // The drills and the window's state.
+    qope::PracticeKind m_nPracticeKind = qope::kNoDrill;
+    qope::CodeDrill m_codes;
+    qope::RootDrill m_roots;
+    qope::DrillTimer m_drillTimer;
     qope::UsageClock m_clock;
+    int m_nPictureMode = 0;  // 0 title picture, 1 keyboard root map
+    int m_bKeyHints = 1;
+    std::vector<char> m_litKeys;  // the key pictures the picture area shows now
 
-    // For the benchmarks: how long right answers and set starts take.
-    int m_nRightAnswers = 0;
+    // For the benchmarks.
     qope::TimingLog m_rightAnswerTimes;
     qope::TimingLog m_setStartTimes;
     qope::TimingLog m_rootBatchTimes;
-    qope::TimingLog m_rootRedrawTimes;
+    qope::TimingLog m_rootRepaintTimes;
 
     // Controls bound as objects.
     CCodeEntryEdit m_editCode;
+    CRootRowEdit m_rowQuestion;  // 1033
+    CRootRowEdit m_rowAnswer;    // 1034
     win::ProgressBar m_barCorrect;
     win::ProgressBar m_barError;
-    std::array<win::BitmapButton, 21> m_buttons;
+    win::ButtonGroup m_buttons;
 
     // Pictures and fonts, loaded once for the life of the window.
     win::ScopedBitmap m_bmpBackground;
+    win::ScopedBitmap m_bmpGround;  // the background stretched over the client area
     win::ScopedBitmap m_bmpKeyMap86, m_bmpKeyMap98;
     win::ScopedBitmap m_bmpTitle86, m_bmpTitle98;
     std::array<win::ScopedBitmap, 25> m_bmpKeys86, m_bmpKeys98;  // by letter a-y
@@ -122,4 +141,7 @@ private:
     };
     RootPictureSet m_roots86, m_roots98;
     RootPictureSet& RootSet(int edition) { return edition == 86 ? m_roots86 : m_roots98; }
+    const RootPictureSet& RootSet(int edition) const { return edition == 86 ? m_roots86 : m_roots98; }
+    void LoadRootPictures(int edition);
+    void ReleaseRootPictures();
 };

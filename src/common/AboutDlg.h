@@ -1,7 +1,7 @@
 // The about box of the system menu: icon, name and version, 确定.
 #pragma once
 
-#include "res/resource.h"
+#include "common/AboutDlgRes.h"
 #include "win/dialog.h"
 
 class CAboutDlg : public win::Dialog {

@@ -1,7 +1,7 @@
 // The release history of the program (menu 关于Qope......).
 #pragma once
 
-#include "res/resource.h"
+#include "common/VersionHistoryDlgRes.h"
 #include "win/dialog.h"
 #include "win/scoped.h"
 

@@ -1,11 +1,10 @@
 // The Wubi drills through the running program: sets read from the shipped code tables,
 // answers typed as real keystrokes, the lines, bars and key hints read back.
 #include "drill/code_table.h"
-#include "drill/drill_engine.h"
+#include "drill/code_drill.h"
 #include "drill/key_hint.h"
 #include "driver/qope_driver.h"
-#include "res/resource.h"
-#include "win/diagnostics.h"
+#include "app/PracticeDlgRes.h"
 
 #include <gtest/gtest.h>
 
@@ -18,41 +17,6 @@ namespace {
 
 using e2e::Qope;
 
-std::string ToGbk(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n = ::WideCharToMultiByte(936, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(size_t(n), '\0');
-    ::WideCharToMultiByte(936, 0, text.data(), int(text.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
-std::string ReadInstalled(const char* file) {
-    std::ifstream in(std::string("C:\\Program Files\\zel\\qope\\selectfiles\\") + file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// The codes of the set shown in the reference line, found in the shipped files.
-std::string CodesOfShownSet(const qope::CodeTableFile& table, const std::string& shown) {
-    const bool paired = table.layout == qope::TableLayout::Paired;
-    const std::string items = ReadInstalled(table.itemFile);
-    const std::string codes = paired ? ReadInstalled(table.codeFile) : items;
-    const int itemLength = qope::ItemRecordLength(table), codeLength = qope::CodeRecordLength(table);
-    const int itemOffset = paired ? 0 : table.codeWidth;
-    const int records = int(items.size()) / itemLength;
-    for (int start = 0; start + qope::kSetRecords <= records; ++start) {
-        bool same = true;
-        for (int k = 0; k < qope::kSetRecords && same; ++k)
-            same = items.compare(size_t(start + k) * itemLength + itemOffset, size_t(table.itemWidth), shown,
-                                 size_t(k) * table.itemWidth, size_t(table.itemWidth)) == 0;
-        if (!same) continue;
-        std::string set;
-        for (int k = 0; k < qope::kSetRecords; ++k)
-            set += codes.substr(size_t(start + k) * codeLength, size_t(table.codeWidth));
-        return set;
-    }
-    return {};
-}
-
 class Drills : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -60,7 +24,7 @@ protected:
         ASSERT_TRUE(qope);
     }
     int Bar(int id) const { return int(::SendMessageW(qope->Item(id), PBM_GETPOS, 0, 0)); }
-    std::string Gbk(int id) const { return ToGbk(qope->Text(id)); }
+    std::string Gbk(int id) const { return qope->Gbk(id); }
     void Answer(const std::string& code) const {
         qope->TypeKeys(std::wstring(code.begin(), code.end()));
     }
@@ -69,8 +33,7 @@ protected:
         qope->Command(edition == 86 ? ID_EDITION_86 : ID_EDITION_98);
         qope->Command(menu);
         qope->Settle();
-        const auto* table = qope::FindCodeTable(kind, edition);
-        return table ? CodesOfShownSet(*table, Gbk(IDC_COMPARE_TEXT)) : std::string();
+        return qope->ShownSetCodes(kind, edition);
     }
     std::unique_ptr<Qope> qope;
 };
@@ -107,7 +70,7 @@ TEST_F(Drills, AFullSetOfEveryKindInBothEditions) {
             Answer(codes.substr(size_t((drill->setLength - 1) * drill->codeWidth), size_t(drill->codeWidth)));
             EXPECT_EQ(Gbk(IDC_INPUT_TEXT), "");
             EXPECT_EQ(Bar(IDC_CORRECT_BAR), 0);
-            EXPECT_EQ(CodesOfShownSet(*qope::FindCodeTable(k.kind, edition), Gbk(IDC_COMPARE_TEXT)).size(),
+            EXPECT_EQ(qope->ShownSetCodes(k.kind, edition).size(),
                       codes.size());
         }
     }
@@ -271,25 +234,6 @@ TEST_F(KeyHints, AreNeverDrawnOverTheTitlePicture) {
         const qope::KeyPicture* key = qope::FindKeyPicture(letter);
         EXPECT_TRUE(Shows(shot, key->x, key->y, title, key->x - 14, key->y - 10)) << letter;
     }
-}
-
-// Timings measured inside the program, printed for the benchmark notes.
-TEST_F(Drills, TimingsOfRightAnswersAndSetStarts) {
-    qope->Command(IDC_KEYHELPBUTTON);  // the map, so that every right answer draws its hint
-    qope->Diagnostics(win::kClearTimings);
-    int answered = 0;
-    while (answered < 1000) {
-        const std::string codes = Start(ID_ALL_CODES, 4, 86);
-        ASSERT_FALSE(codes.empty());
-        for (int i = 0; i < 28 && answered < 1000; ++i, ++answered) Answer(codes.substr(size_t(4 * i), 4));
-    }
-    ASSERT_GE(qope->Diagnostics(win::kRightAnswerCount), 1000);
-    std::printf("right answer with hint: median %ld us, worst %ld us (%ld answers)\n",
-                qope->Diagnostics(win::kRightAnswerMedianMicros), qope->Diagnostics(win::kRightAnswerWorstMicros),
-                qope->Diagnostics(win::kRightAnswerCount));
-    std::printf("set start with file reads: median %ld us, worst %ld us (%ld starts)\n",
-                qope->Diagnostics(win::kSetStartMedianMicros), qope->Diagnostics(win::kSetStartWorstMicros),
-                qope->Diagnostics(win::kSetStartCount));
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // code field, label colours, the about box and version history, the ways to close, and
 // no handle growth over many switches and openings.
 #include "driver/qope_driver.h"
-#include "res/resource.h"
+#include "app/PracticeDlgRes.h"
+#include "common/VersionHistoryDlgRes.h"
 #include "win/diagnostics.h"
 
 #include <gtest/gtest.h>

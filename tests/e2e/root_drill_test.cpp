@@ -2,7 +2,7 @@
 // against the program's own root pictures, keys typed, the answer row, bars, the repaint
 // after covering, and the loading and releasing of the picture sets.
 #include "driver/qope_driver.h"
-#include "res/resource.h"
+#include "app/PracticeDlgRes.h"
 #include "roots/root_catalogue.h"
 #include "win/diagnostics.h"
 
@@ -143,18 +143,6 @@ TEST_F(RootDrills, RowsSurviveCoveringAndStopAfterAnEditionSwitch) {
     qope->Settle();
     const std::vector<int> after = QuestionRow(86);
     EXPECT_EQ(std::count(after.begin(), after.end(), -1), 28);
-}
-
-TEST_F(RootDrills, Timings) {
-    Start(ID_ALL_ROOTS, 86);
-    const std::string keys = KeysOf(QuestionRow(86), 86);
-    for (int i = 0; i < 27; ++i) qope->TypeKeys(std::wstring(1, wchar_t(keys[size_t(i)])));
-    qope->Diagnostics(win::kClearTimings);
-    for (int i = 0; i < 200; ++i) qope->Diagnostics(win::kTimeRootRedraw);
-    for (int i = 0; i < 50; ++i) Start(i % 2 ? ID_ZONE_NA : ID_ALL_ROOTS, 86);
-    std::printf("root rows repaint with 27 answered: median %ld us (%ld repaints)\n",
-                qope->Diagnostics(win::kRootRedrawMedianMicros), qope->Diagnostics(win::kRootRedrawCount));
-    std::printf("root batch start (set loaded): median %ld us\n", qope->Diagnostics(win::kRootBatchMedianMicros));
 }
 
 }  // namespace

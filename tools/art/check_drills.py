@@ -4,7 +4,7 @@
     /usr/bin/python3 tools/art/check_drills.py [ART_DIR]
 
 - every bitmap id the program loads (root pictures and key pictures from their lists, the
-  two maps, the answer strip) has exactly one line in pictures.rc and its file exists;
+  two maps, the answer strip) has exactly one line in practice.rc and its file exists;
 - the formats: 16-colour (4-bit) bitmaps of the sizes the program copies;
 - root pictures: light grey ground all round, the edition's ink, the glyph centred with a
   pixel to spare at the sides; the strip plain grey;
@@ -49,7 +49,7 @@ def bmp_format(path: Path) -> tuple[int, int, int, int]:
 
 def resources(art: Path) -> dict[str, list[str]]:
     out: dict[str, list[str]] = {}
-    for line in (art / "pictures.rc").read_text(encoding="ascii").splitlines():
+    for line in (art / "practice.rc").read_text(encoding="ascii").splitlines():
         m = re.match(r'^(\w+)\s+BITMAP\s+"art/([^"]+)"', line)
         if m:
             out.setdefault(m.group(1), []).append(m.group(2))
@@ -59,7 +59,7 @@ def resources(art: Path) -> dict[str, list[str]]:
 def load(art: Path, rc: dict, rid: str, size, what: str):
     files = rc.get(rid, [])
     if len(files) != 1:
-        fault(f"{what} {rid}: {len(files)} lines in pictures.rc")
+        fault(f"{what} {rid}: {len(files)} lines in practice.rc")
         return None
     path = art / files[0]
     if not path.is_file():

@@ -80,10 +80,12 @@ def write(drawn: dict, out: Path) -> list[Path]:
     cur = out / "hand977.cur"
     pic, transparent = drawn["cursor"]
     cur.write_bytes(writers.cur_bytes(pic, transparent, cursor.HOTSPOT))
-    rc = out / "pictures.rc"
-    rc.write_text(resources.script(bitmaps, {"128": ico.name}, {"977": cur.name}),
-                  encoding="ascii", newline="\n")
-    written += [ico, cur, rc]
+    shared = out / "shared.rc"
+    shared.write_text(resources.script([], {"128": ico.name}, {"977": cur.name}),
+                      encoding="ascii", newline="\n")
+    practice = out / "practice.rc"
+    practice.write_text(resources.script(bitmaps, {}, {}), encoding="ascii", newline="\n")
+    written += [ico, cur, shared, practice]
 
     # Pictures no longer drawn must not linger in the committed folder.
     keep = set(written)

@@ -3,7 +3,7 @@
 // keyboard map in each edition, and writes a screenshot (BMP) after each step into the
 // folder named on the command line.
 #include "driver/qope_driver.h"
-#include "res/resource.h"
+#include "app/PracticeDlgRes.h"
 
 #include <cstdio>
 #include <string>

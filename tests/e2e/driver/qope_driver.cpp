@@ -1,5 +1,7 @@
 #include "driver/qope_driver.h"
 
+#include "app/PracticeDlgRes.h"
+#include "drill/code_table.h"
 #include "roots/root_catalogue.h"
 #include "win/diagnostics.h"
 #include "win/scoped.h"
@@ -7,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace e2e {
@@ -191,8 +195,13 @@ HWND Qope::Focus() const {
     return info.hwndFocus;
 }
 
-void Qope::Command(int id) const { ::SendMessageW(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-void Qope::PostCommand(int id) const { ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+// A button names itself in its click; a menu item sends no window.
+void Qope::Command(int id) const {
+    ::SendMessageW(main_, WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(Item(id)));
+}
+void Qope::PostCommand(int id) const {
+    ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(Item(id)));
+}
 void Qope::PostSysCommand(WPARAM command) const { ::PostMessageW(main_, WM_SYSCOMMAND, command, 0); }
 
 long Qope::Diagnostics(unsigned query) const {
@@ -424,6 +433,49 @@ std::string Qope::RootKeys(const std::vector<int>& row, int edition) {
     std::string keys;
     for (int index : row) keys += index >= 0 ? qope::RootKey(edition, index) : '?';
     return keys;
+}
+
+namespace {
+
+std::string ToGbk(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int n = ::WideCharToMultiByte(936, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(size_t(n), '\0');
+    ::WideCharToMultiByte(936, 0, text.data(), int(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+std::string ReadInstalled(const char* file) {
+    std::ifstream in(std::string("C:\\Program Files\\zel\\qope\\selectfiles\\") + file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+std::string Qope::Gbk(int id) const { return ToGbk(Text(id)); }
+
+std::string Qope::ShownSetCodes(int kind, int edition) const {
+    const qope::CodeTableFile* table = qope::FindCodeTable(kind, edition);
+    if (!table) return {};
+    const std::string shown = Gbk(IDC_COMPARE_TEXT);
+    const bool paired = table->layout == qope::TableLayout::Paired;
+    const std::string items = ReadInstalled(table->itemFile);
+    const std::string codes = paired ? ReadInstalled(table->codeFile) : items;
+    const int itemLength = qope::ItemRecordLength(*table), codeLength = qope::CodeRecordLength(*table);
+    const int itemOffset = paired ? 0 : table->codeWidth;
+    const int records = int(items.size()) / itemLength;
+    for (int start = 0; start + qope::kSetRecords <= records; ++start) {
+        bool same = true;
+        for (int k = 0; k < qope::kSetRecords && same; ++k)
+            same = items.compare(size_t(start + k) * itemLength + itemOffset, size_t(table->itemWidth), shown,
+                                 size_t(k) * table->itemWidth, size_t(table->itemWidth)) == 0;
+        if (!same) continue;
+        std::string set;
+        for (int k = 0; k < qope::kSetRecords; ++k)
+            set += codes.substr(size_t(start + k) * codeLength, size_t(table->codeWidth));
+        return set;
+    }
+    return {};
 }
 
 }  // namespace e2e

@@ -51,6 +51,11 @@ public:
 
     std::wstring Text(HWND window) const;
     std::wstring Text(int id) const { return Text(Item(id)); }
+    // The text of a control as GBK, the program's own encoding.
+    std::string Gbk(int id) const;
+    // The codes of the set the reference line shows, found in the installed code tables of
+    // the drill `kind` in `edition`; empty when no set of those files matches.
+    std::string ShownSetCodes(int kind, int edition) const;
     // The window that has the keyboard focus in the program.
     HWND Focus() const;
 

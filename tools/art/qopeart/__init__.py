@@ -7,5 +7,5 @@ roots through rootglyph, from the root charts and lists that catalogue reads.
 Everything is deterministic: the same inputs give the same bytes.
 
 A new family is a module with a draw function; generate.py writes its pictures with
-writers.write_bmp and lists them in pictures.rc, and check.py covers them unchanged.
+writers.write_bmp and lists them in practice.rc, and check.py covers them unchanged.
 """

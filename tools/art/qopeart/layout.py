@@ -1,7 +1,7 @@
 """Where the main window's pictures sit, in dialog units and pixels.
 
 The 21 picture buttons come from src/app/practice_buttons.def, the one list of them; the
-group boxes and the dialog's size from its template in src/res/qope.rc. Each button takes the size of its pictures, so the pictures are cut to fill the template:
+group boxes and the dialog's size from its template in src/app/PracticeDlg.rc. Each button takes the size of its pictures, so the pictures are cut to fill the template:
 a button reaches its right-hand neighbour in the same row, less GAP, and the last one of
 a row stops GAP short of its group box's right edge; every button fills the row pitch
 less GAP.
@@ -113,7 +113,7 @@ class Window:
 
 def main_window(root: Path) -> Window:
     from . import template
-    dialog = template.main_window(root / "src" / "res" / "qope.rc")
+    dialog = template.main_window(root / "src" / "app" / "PracticeDlg.rc")
     groups = tuple(c.rect for c in dialog.of_kind("GROUPBOX"))
     buttons = place_buttons(parse_buttons(root / "src" / "app" / "practice_buttons.def"), groups)
     return Window(dialog, groups, tuple(buttons))

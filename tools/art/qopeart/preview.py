@@ -2,7 +2,7 @@
 
 The mock-up lays the pictures out as the main window will: the background stretched over
 the client area, the title picture at its origin, the buttons at their pixel rectangles,
-and the labels and fields of the template (texts and positions from qope.rc, label
+and the labels and fields of the template (texts and positions from PracticeDlg.rc, label
 colours read from the window's own table) so that contrast can be judged. Under Wine the
 fonts differ a little; the screenshots of the running program are the final word.
 """

@@ -1,9 +1,11 @@
-"""The resource script lines for every picture file, included by src/res/qope.rc."""
+"""The resource script lines for the picture files: art/shared.rc (icon and cursor, included
+by src/res/qope.rc) and art/practice.rc (the main window's bitmaps, included by
+src/app/PracticeDlg.rc)."""
 from __future__ import annotations
 
 HEADER = """\
 // Pictures of Qope, written by tools/art/generate.py: do not edit, regenerate.
-// Paths are relative to src/res/, where qope.rc includes this file.
+// Paths are relative to src/res/, which the resource compiler searches.
 """
 
 

@@ -1,4 +1,4 @@
-"""Reads the main window's dialog template from src/res/qope.rc.
+"""Reads the main window's dialog template from src/app/PracticeDlg.rc.
 
 The generator takes the group boxes and the dialog size from there (the buttons come from
 practice_buttons.def, which the template includes); the preview also takes the labels and

@@ -1,0 +1,29 @@
+// The main window's own diagnostics queries (win/diagnostics.h tells how to send one):
+// timings measured inside the program for the benchmarks, in microseconds, -1 before the
+// first.
+#pragma once
+
+#include "win/diagnostics.h"
+
+namespace qope {
+
+enum PracticeQuery : unsigned {
+    // A right answer: its check, the fields and the key hint painted.
+    kRightAnswerMedianMicros = win::kFirstWindowQuery,
+    kRightAnswerWorstMicros,
+    kRightAnswerCount,
+    // A set start with its file reads.
+    kSetStartMedianMicros,
+    kSetStartWorstMicros,
+    kSetStartCount,
+    // A root batch start with its picture set loaded.
+    kRootBatchMedianMicros,
+    // A repaint of both root rows, timed by kTimeRootRepaint.
+    kRootRepaintMedianMicros,
+    kRootRepaintCount,
+    kClearTimings,
+    // Repaints both root rows now and times it.
+    kTimeRootRepaint,
+};
+
+}  // namespace qope
