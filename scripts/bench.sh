@@ -2,8 +2,10 @@
 # Benchmarks of the Windows program under Wine, in a fresh prefix on a private Xvfb:
 #  - start-up: process start to main window shown and idle, beside a minimal Win32 dialog
 #    program, with the working set and the file size (tests/bench/startup_bench.cpp);
-#  - drill timings measured inside the program: a right answer with its key hint drawn,
-#    a set start with its file reads (the e2e test Drills.TimingsOfRightAnswersAndSetStarts).
+#  - drills (tests/bench/drill_bench.cpp): timings measured inside the program (a right
+#    answer with its key hint painted, a set start with its file reads, a root batch start,
+#    the root rows repainted) and key round trips from another process (a right key in an
+#    all-roots batch beside a key the code field drops).
 # Prints figures; judges nothing.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
@@ -22,9 +24,6 @@ minimal=$(qope_winpath build/win/tests/bench/minimal_dialog.exe)
 echo "== start-up (20 runs each)"
 wine "$(qope_winpath build/win/tests/bench/startup_bench.exe)" "$qope" "$minimal" 20
 echo
-echo "== drill timings inside the program"
-for group in drill root_drill; do
-  QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/e2e/e2e_$group.exe)" \
-    --gtest_filter='*Timings*' | grep -E '^(right answer|set start|root )'
-done
+echo "== drills"
+QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/bench/drill_bench.exe)" 2>/dev/null
 qope_wine_session_end

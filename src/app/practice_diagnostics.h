@@ -8,7 +8,7 @@
 namespace qope {
 
 enum PracticeQuery : unsigned {
-    // A right answer: its check, the fields and the key hint painted.
+    // A right answer: its check, the fields set, what changed invalidated.
     kRightAnswerMedianMicros = win::kFirstWindowQuery,
     kRightAnswerWorstMicros,
     kRightAnswerCount,
@@ -24,6 +24,10 @@ enum PracticeQuery : unsigned {
     kClearTimings,
     // Repaints both root rows now and times it.
     kTimeRootRepaint,
+    // A paint of the main window (the ground, the picture area, the key hint).
+    kPaintMedianMicros,
+    kPaintWorstMicros,
+    kPaintCount,
 };
 
 }  // namespace qope

@@ -105,6 +105,8 @@ struct FindData {
     std::wstring caption;
     HWND exclude;
     HWND found = nullptr;
+    int count = 0;
+    bool all = false;  // count every match instead of stopping at the first
 };
 
 BOOL CALLBACK FindProcessDialog(HWND hwnd, LPARAM lp) {
@@ -121,7 +123,8 @@ BOOL CALLBACK FindProcessDialog(HWND hwnd, LPARAM lp) {
         if (data->caption != text) return TRUE;
     }
     data->found = hwnd;
-    return FALSE;
+    ++data->count;
+    return data->all ? TRUE : FALSE;
 }
 
 void SendKey(WORD vk, bool up) {
@@ -287,6 +290,15 @@ HWND Qope::FindDialog(const std::wstring& caption) const {
     ::EnumWindows(FindProcessDialog, reinterpret_cast<LPARAM>(&data));
     return data.found;
 }
+
+int Qope::CountDialogs(const std::wstring& caption) const {
+    FindData data{pid_, caption, caption.empty() ? main_ : nullptr};
+    data.all = true;
+    ::EnumWindows(FindProcessDialog, reinterpret_cast<LPARAM>(&data));
+    return data.count;
+}
+
+bool Qope::Running() const { return ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 
 HWND Qope::WaitForDialog(const std::wstring& caption, std::chrono::milliseconds timeout) const {
     HWND found = nullptr;

@@ -78,6 +78,9 @@ public:
     // Another top-level dialog of the program (a message box, a tool window).
     HWND FindDialog(const std::wstring& caption = {}) const;
     HWND WaitForDialog(const std::wstring& caption = {}, std::chrono::milliseconds timeout = 5s) const;
+    // How many such dialogs are shown now.
+    int CountDialogs(const std::wstring& caption = {}) const;
+    bool Running() const;
     // The text of a message box (its static text).
     static std::wstring MessageText(HWND box);
     // Waits for the program's message box, reads it, answers OK and waits until it is
