@@ -10,6 +10,11 @@
 #   scripts/wine-env.sh shell       Xvfb + fresh prefix + wineserver, then a shell in which
 #                                   `ctest --test-dir build/win` works; all ends with it
 #
+# QOPE_WINE_LOCALE (default zh_CN.UTF-8) chooses the Unix locale Wine runs in, for example
+# en_US.UTF-8 for a Western system (ANSI code page 1252) that the program must read right
+# on too; a prefix made in another locale than the default lies in prefix-<locale> unless
+# QOPE_WINEPREFIX says otherwise. QOPE_WINE_LOGS puts Wine's logs elsewhere than logs/.
+#
 # Why each setting:
 # - LANG: Wine takes the ANSI/OEM code pages (936 for GBK), the user and UI locale (0804)
 #   and its CJK font defaults and links from the Unix locale of LC_CTYPE/LC_MESSAGES,
@@ -17,6 +22,7 @@
 #   zh_CN.UTF-8 is not installed we compile it once with localedef (from the `locales`
 #   package's sources) into build/wine/locale and point glibc there with LOCPATH: no
 #   system change, no root needed. UTF-8 rather than GBK keeps Unix file names in UTF-8.
+#   Another locale (QOPE_WINE_LOCALE) is compiled the same way when missing.
 #   LANGUAGE=en keeps the messages of the Linux tools in English; Wine ignores it.
 # - Font replacements: the program asks for 宋体, 黑体, Arial and Impact. The 宋体 face was
 #   chosen by measurement (tests/e2e/fontmetrics: a DS_SETFONT dialog "宋体" 16 pt and
@@ -35,6 +41,11 @@
 #   Impact 12 pt: Bebas Neue (19 px line, 6 px average, capitals only) loses the lower
 #   case; "Qope Condensed" (DejaVu Sans Condensed Bold as a regular face, 19 px line like
 #   Impact) keeps it, and the program asks for Impact at normal weight.
+# - FC_LANG: when no font of the face asked for has the character set asked for (Arial
+#   with GB2312_CHARSET), Wine takes the first face that has it from fontconfig's list
+#   for the default language, which follows LANG: WenQuanYi Zen Hei under zh_CN, AR PL
+#   UKai under en_US. Windows' mapper picks by character set whatever the system locale,
+#   so the language is pinned and every locale draws such text with the same face.
 # - Text without smoothing, as Windows of the program's time drew it: crisp labels, and
 #   exact colours that screenshot tests can count. QOPE_WINE_ANTIALIAS=1 keeps smoothing.
 # - Virtual desktop: windows get Wine's own captions and frames without a window manager,
@@ -46,10 +57,16 @@
 
 QOPE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 : "${QOPE_WINE_DIR:=$QOPE_ROOT/build/wine}"
-: "${QOPE_WINEPREFIX:=$QOPE_WINE_DIR/prefix}"
+: "${QOPE_WINE_LOCALE:=zh_CN.UTF-8}"
+if [ "$QOPE_WINE_LOCALE" = zh_CN.UTF-8 ]; then
+  : "${QOPE_WINEPREFIX:=$QOPE_WINE_DIR/prefix}"
+else
+  # Never the default prefix: its registry was made for another code page.
+  : "${QOPE_WINEPREFIX:=$QOPE_WINE_DIR/prefix-$QOPE_WINE_LOCALE}"
+fi
 export QOPE_ROOT QOPE_WINE_DIR QOPE_WINEPREFIX
 export QOPE_INSTALL_ROOT_UNIX="$QOPE_WINEPREFIX/drive_c/Program Files/zel/qope"
-QOPE_WINE_LOGS=$QOPE_WINE_DIR/logs
+: "${QOPE_WINE_LOGS:=$QOPE_WINE_DIR/logs}"
 
 export WINEPREFIX=$QOPE_WINEPREFIX
 export WINEARCH=win64
@@ -66,6 +83,7 @@ QOPE_FONT_REPLACEMENTS=(
   "Arial=Liberation Sans"
   "Impact=Qope Condensed"
 )
+export FC_LANG=zh-cn
 if [ "${QOPE_WINE_ANTIALIAS:-0}" = 1 ]; then
   unset FONTCONFIG_FILE
 else
@@ -75,29 +93,36 @@ fi
 # --- locale ------------------------------------------------------------------------------
 
 qope_wine_locale() {
-  if locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
+  local want=$QOPE_WINE_LOCALE
+  local language=${want%%.*}
+  case $want in
+    *.UTF-8|*.utf8) ;;
+    *) echo "wine-env: QOPE_WINE_LOCALE must be a UTF-8 locale (zh_CN.UTF-8, en_US.UTF-8, C.UTF-8)" >&2
+       return 1 ;;
+  esac
+  if locale -a 2>/dev/null | grep -qix "$language\.utf-\?8"; then
     unset LOCPATH
   else
     local dir=$QOPE_WINE_DIR/locale
-    if [ ! -e "$dir/zh_CN.UTF-8/LC_CTYPE" ]; then
+    if [ ! -e "$dir/$want/LC_CTYPE" ]; then
       # Built aside and renamed, so parallel callers never see half a locale.
       mkdir -p "$dir"
       local tmp
       tmp=$(mktemp -d "$dir/.build.XXXXXX")
-      if ! localedef -i zh_CN -f UTF-8 "$tmp/zh_CN.UTF-8" >"$dir/localedef.log" 2>&1 \
-         && [ ! -e "$tmp/zh_CN.UTF-8/LC_CTYPE" ]; then
-        echo "wine-env: cannot build the zh_CN.UTF-8 locale (is the 'locales' package installed?)" >&2
-        cat "$dir/localedef.log" >&2
+      if ! localedef -i "$language" -f UTF-8 "$tmp/$want" >"$dir/localedef-$want.log" 2>&1 \
+         && [ ! -e "$tmp/$want/LC_CTYPE" ]; then
+        echo "wine-env: cannot build the $want locale (is the 'locales' package installed?)" >&2
+        cat "$dir/localedef-$want.log" >&2
         rm -rf "$tmp"
         return 1
       fi
-      mv -T "$tmp/zh_CN.UTF-8" "$dir/zh_CN.UTF-8" 2>/dev/null || true
+      mv -T "$tmp/$want" "$dir/$want" 2>/dev/null || true
       rm -rf "$tmp"
     fi
     export LOCPATH=$dir
   fi
   unset LC_ALL LC_CTYPE LC_MESSAGES LC_COLLATE LC_NUMERIC LC_TIME LC_MONETARY
-  export LANG=zh_CN.UTF-8 LANGUAGE=en
+  export LANG=$want LANGUAGE=en
 }
 qope_wine_locale || return 1 2>/dev/null || exit 1
 
@@ -217,8 +242,9 @@ qope_wine_prefix_fresh() {
   # server so that the desktop comes up as configured.
   qope_wineserver_stop
   qope_wineserver_start || return 1
-  qope_wine_reg_file "$QOPE_WINE_DIR/qope.reg"
-  wine regedit /S "$(qope_winpath "$QOPE_WINE_DIR/qope.reg")" </dev/null \
+  # In the prefix: prefixes made side by side do not write one file.
+  qope_wine_reg_file "$WINEPREFIX/qope.reg"
+  wine regedit /S "$(qope_winpath "$WINEPREFIX/qope.reg")" </dev/null \
     >>"$QOPE_WINE_LOGS/wineboot.log" 2>&1 || { echo "wine-env: regedit failed" >&2; return 1; }
   # Start the desktop now, from here, with its output in the log (see qope_wineserver_start).
   wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >>"$QOPE_WINE_LOGS/desktop.log" 2>&1
