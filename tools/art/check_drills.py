@@ -1,15 +1,21 @@
 #!/usr/bin/python3
-"""Checks the committed pictures of the drills against what the program expects of them.
+"""Checks the committed pictures of the drills, the code lookup window and the root-map
+dialogs against what the program expects of them.
 
     /usr/bin/python3 tools/art/check_drills.py [ART_DIR]
 
 - every bitmap id the program loads (root pictures and key pictures from their lists, the
-  two maps, the answer strip) has exactly one line in practice.rc and its file exists;
+  two maps, the answer strip; the key caps of key_caps.def; the root-map dialogs' maps)
+  has exactly one line among the resource lists, in its window's list, and its file exists;
 - the formats: 16-colour (4-bit) bitmaps of the sizes the program copies;
 - root pictures: light grey ground all round, the edition's ink, the glyph centred with a
   pixel to spare at the sides; the strip plain grey;
 - key pictures: each lies over its key on the map, with its roots on the very pixels the
   map has them; frame in the edition's colour.
+- key caps: a letter's cap shows the key's roots and label as its cap on the map does
+  (the key-name root red, the others green, on the same pixels); the space bar's cap has
+  text and no roots; the corners show the window's blue;
+- root-map dialogs' maps: every cap, the Z's included, as on the main window's map.
 
 Reading the files (not the generator's drawings) is the point: it checks what is built
 into the program. Exits 1 and names every fault.
@@ -28,7 +34,7 @@ sys.path.insert(0, str(HERE))
 
 from PIL import Image  # noqa: E402
 
-from qopeart import catalogue, keymap, rootpictures  # noqa: E402
+from qopeart import catalogue, keycaps, keymap, rootmaps, rootpictures  # noqa: E402
 from qopeart.layout import TITLE_ORIGIN, TITLE_SHOWN  # noqa: E402
 
 faults: list[str] = []
@@ -47,23 +53,32 @@ def bmp_format(path: Path) -> tuple[int, int, int, int]:
     return w, h, bpp, used
 
 
-def resources(art: Path) -> dict[str, list[str]]:
-    out: dict[str, list[str]] = {}
-    for line in (art / "practice.rc").read_text(encoding="ascii").splitlines():
-        m = re.match(r'^(\w+)\s+BITMAP\s+"art/([^"]+)"', line)
-        if m:
-            out.setdefault(m.group(1), []).append(m.group(2))
+SCRIPTS = ("practice.rc", "lookup.rc", "rootmaps.rc")   # one per window, all in one .exe
+
+
+def resources(art: Path) -> dict[str, list[tuple[str, str]]]:
+    """id -> [(script, file)] over all the windows' lists: an id twice is a clash."""
+    out: dict[str, list[tuple[str, str]]] = {}
+    for script in SCRIPTS:
+        path = art / script
+        if not path.is_file():
+            fault(f"{script} is missing")
+            continue
+        for line in path.read_text(encoding="ascii").splitlines():
+            m = re.match(r'^(\w+)\s+BITMAP\s+"art/([^"]+)"', line)
+            if m:
+                out.setdefault(m.group(1), []).append((script, m.group(2)))
     return out
 
 
-def load(art: Path, rc: dict, rid: str, size, what: str):
-    files = rc.get(rid, [])
-    if len(files) != 1:
-        fault(f"{what} {rid}: {len(files)} lines in practice.rc")
+def load(art: Path, rc: dict, rid: str, size, what: str, script: str = "practice.rc"):
+    lines = rc.get(rid, [])
+    if [s for s, _ in lines] != [script]:
+        fault(f"{what} {rid}: listed in {[s for s, _ in lines] or 'no list'}, want {script} once")
         return None
-    path = art / files[0]
+    path = art / lines[0][1]
     if not path.is_file():
-        fault(f"{what} {rid}: {files[0]} is missing")
+        fault(f"{what} {rid}: {lines[0][1]} is missing")
         return None
     w, h, bpp, used = bmp_format(path)
     if (w, h) != tuple(size) or bpp != 4 or not 0 < used <= 16:
@@ -128,6 +143,75 @@ def check_key(picture: Image.Image, map_img: Image.Image, p, edition: int) -> No
         fault(f"key {p.letter} ({edition}): frame is not {frame}")
 
 
+TINT = 48          # a root's colour this far above the other two channels is its ink
+DARK_INK = 110     # ... and a grey darker than this the label's (anti-aliased, any palette)
+
+
+def inks(img: Image.Image, box) -> dict[str, set]:
+    """The pixels of box (on a plain cap) showing the key-name root's red, the other roots'
+    green or the label's black, by hue and darkness: the pictures' palettes differ."""
+    out = {"key-name root": set(), "root": set(), "label": set()}
+    px = img.load()
+    x0, y0, x1, y1 = box
+    for y in range(y0, y1):
+        for x in range(x0, x1):
+            r, g, b = px[x, y]
+            name = ("key-name root" if r - max(g, b) > TINT else
+                    "root" if g - max(r, b) > TINT else
+                    "label" if max(r, g, b) < DARK_INK else None)
+            if name:
+                out[name].add((x - x0, y - y0))
+    return out
+
+
+def face_area(xy) -> tuple:
+    """Where a cap at xy has its roots and label."""
+    x, y = xy
+    return (x + keymap.INSET, y + keymap.INSET, x + keymap.INSET + keymap.AREA,
+            y + keymap.INSET + keymap.AREA)
+
+
+def same_cap(what: str, img: Image.Image, xy, map_img: Image.Image, map_xy) -> None:
+    """The cap at xy shows what the map's cap at map_xy does, ink by ink."""
+    want, got = inks(map_img, face_area(map_xy)), inks(img, face_area(xy))
+    for name in want:
+        differ = len(want[name] ^ got[name])
+        if differ > 0.03 * max(1, len(want[name])):
+            fault(f"{what}: {differ} pixels of {name} ink differ from the map's "
+                  f"({len(want[name])} there)")
+
+
+def check_caps(art: Path, rc: dict, caps, maps: dict, positions) -> None:
+    for cap in caps:
+        for ed in catalogue.EDITIONS:
+            rid = str(cap.ids[ed])
+            what = f"key cap {'space' if cap.key == keycaps.SPACE else cap.key} ({ed})"
+            img = load(art, rc, rid, (keycaps.SIZE, keycaps.SIZE), what, "lookup.rc")
+            if img is None:
+                continue
+            end = keycaps.SIZE - 1
+            if any(img.getpixel(xy) != keycaps.GROUND for xy in ((0, 0), (end, end))):
+                fault(f"{what} {rid}: its corners are not the window's blue {keycaps.GROUND}")
+            if cap.key == keycaps.SPACE:
+                seen = inks(img, face_area((0, 0)))
+                if seen["key-name root"] or seen["root"] or not seen["label"]:
+                    fault(f"{what} {rid}: want text and no roots")
+            elif cap.key not in positions:
+                fault(f"{what} {rid}: no such key on the map")
+            elif maps.get(ed) is not None:
+                same_cap(f"{what} {rid}", img, (0, 0), maps[ed], positions[cap.key])
+
+
+def check_root_maps(art: Path, rc: dict, maps: dict, positions) -> None:
+    for ed, rid in rootmaps.IDS.items():
+        img = load(art, rc, rid, TITLE_SHOWN, "root-map dialog map", "rootmaps.rc")
+        if img is None or maps.get(ed) is None:
+            continue
+        for letter, (x, y) in sorted(positions.items()):
+            same_cap(f"root-map dialog map {rid}, key {letter}", img, (x, y - rootmaps.RAISE),
+                     maps[ed], (x, y))
+
+
 def main() -> int:
     art = Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "src" / "res" / "art"
     # The lists the program is built from, not the charts: this runs everywhere.
@@ -145,20 +229,29 @@ def main() -> int:
                                                      rootpictures.GROUND)]:
         fault("answer strip: not plain light grey")
 
+    maps = {}
     for ed, mid in keymap.MAP_IDS.items():
-        map_img = load(art, rc, mid, TITLE_SHOWN, "keyboard map")
+        map_img = maps[ed] = load(art, rc, mid, TITLE_SHOWN, "keyboard map")
         for p in key_pictures:
             pic = load(art, rc, str(p.ids[ed]), (70, 70), f"key picture {p.letter}")
             if pic is not None and map_img is not None:
                 check_key(pic, map_img, p, ed)
 
+    # The lookup window's caps and the root-map dialogs' maps show the keys as the main
+    # window's map does: checked against it.
+    positions = keymap.cap_positions(key_pictures)
+    caps = keycaps.load(ROOT)
+    check_caps(art, rc, caps, maps, positions)
+    check_root_maps(art, rc, maps, positions)
+
     for f in faults:
         print("art:", f)
-    count = sum(len(ids[e]) for e in ids) + 2 * len(key_pictures) + 3
+    count = sum(len(ids[e]) for e in ids) + 2 * len(key_pictures) + 3 + 2 * len(caps) + 2
     if faults:
-        print(f"art: {len(faults)} faults in the drills' pictures")
+        print(f"art: {len(faults)} faults in the drills', lookup's and root maps' pictures")
         return 1
-    print(f"art: the drills' {count} pictures are as the program expects")
+    print(f"art: the {count} pictures of the drills, the code lookup and the root maps "
+          "are as the program expects")
     return 0
 
 

@@ -1,10 +1,10 @@
 #!/usr/bin/python3
-"""Draws every picture of Qope's main window, its icon and its cursor.
+"""Draws every picture of Qope's windows, its icon and its cursor.
 
     /usr/bin/python3 tools/art/generate.py [--out DIR] [--preview DIR]
 
 --out      where the resource files go (default src/res/art, committed)
---preview  also write a contact sheet and main-window mock-ups as PNG there
+--preview  also write contact sheets and window mock-ups as PNG there
 
 Deterministic: no timestamps, fixed order, fixed quantisation; tools/art/check.py
 regenerates into a temporary folder and compares byte for byte.
@@ -22,8 +22,8 @@ HERE = Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
 sys.path.insert(0, str(HERE))
 
-from qopeart import (background, buttons, catalogue, cursor, icon, keymap, layout,  # noqa: E402
-                     resources, rootpictures, titles, writers)
+from qopeart import (background, buttons, catalogue, cursor, icon, keycaps, keymap,  # noqa: E402
+                     layout, resources, rootmaps, rootpictures, titles, writers)
 
 OUTPUT_SUFFIXES = {".bmp", ".ico", ".cur", ".rc"}
 
@@ -32,7 +32,9 @@ def build() -> dict:
     """Everything drawn, before it is written: name -> picture, plus the layout."""
     window = layout.main_window(ROOT)
     cat = catalogue.load(ROOT)
-    keys = keymap.draw_all(cat)
+    faces = {ed: keymap.faces(cat, ed) for ed in catalogue.EDITIONS}
+    keys = keymap.draw_all(cat, faces)
+    caps = keycaps.load(ROOT)
     return {
         "window": window,
         "button_pictures": buttons.draw_all(list(window.buttons)),
@@ -45,20 +47,24 @@ def build() -> dict:
         "key_pictures": keys["keys"],
         "root_pictures": {rid: pic for rid, (_, pic) in rootpictures.draw_all(cat).items()},
         "strip": writers.to_palette(rootpictures.strip(), [rootpictures.GROUND]),
+        "key_caps": caps,
+        "cap_pictures": keycaps.draw_all(caps, faces),
+        "rootmaps": rootmaps.draw_all(cat, faces),
     }
 
 
 def write(drawn: dict, out: Path) -> list[Path]:
     out.mkdir(parents=True, exist_ok=True)
     written: list[Path] = []
-    bitmaps: list[tuple[str, str]] = []
+    # Each window's script lists its own pictures.
+    lists: dict[str, list[tuple[str, str]]] = {"practice": [], "lookup": [], "rootmaps": []}
 
-    def bmp(name: str, filename: str, picture, bpp: int = 8) -> None:
+    def bmp(name: str, filename: str, picture, bpp: int = 8, script: str = "practice") -> None:
         path = out / filename
         path.parent.mkdir(parents=True, exist_ok=True)
         writers.write_bmp(picture, path, bpp)
         written.append(path)
-        bitmaps.append((name, filename))
+        lists[script].append((name, filename))
 
     # Smooth gradients over large areas keep their look in 256 colours with dithering.
     bmp("522", "background522.bmp", writers.palettize(drawn["background"], dither=True))
@@ -74,6 +80,10 @@ def write(drawn: dict, out: Path) -> list[Path]:
     for rid, pic in sorted(drawn["root_pictures"].items()):
         bmp(str(rid), f"roots/root{rid}.bmp", pic, 4)
     bmp(rootpictures.STRIP_ID, f"strip{rootpictures.STRIP_ID}.bmp", drawn["strip"], 4)
+    for rid, pic in sorted(drawn["cap_pictures"].items(), key=lambda kv: int(kv[0])):
+        bmp(rid, f"caps/cap{rid}.bmp", pic, 4, "lookup")
+    for rid, pic in sorted(drawn["rootmaps"].items()):
+        bmp(rid, f"rootmap{rid}.bmp", pic, 4, "rootmaps")
 
     ico = out / "qope.ico"
     ico.write_bytes(writers.ico_bytes(drawn["icon"]))
@@ -83,9 +93,11 @@ def write(drawn: dict, out: Path) -> list[Path]:
     shared = out / "shared.rc"
     shared.write_text(resources.script([], {"128": ico.name}, {"977": cur.name}),
                       encoding="ascii", newline="\n")
-    practice = out / "practice.rc"
-    practice.write_text(resources.script(bitmaps, {}, {}), encoding="ascii", newline="\n")
-    written += [ico, cur, shared, practice]
+    written += [ico, cur, shared]
+    for name, listed in lists.items():
+        rc = out / f"{name}.rc"
+        rc.write_text(resources.script(listed, {}, {}), encoding="ascii", newline="\n")
+        written.append(rc)
 
     # Pictures no longer drawn must not linger in the committed folder.
     keep = set(written)
@@ -129,11 +141,19 @@ def preview(drawn: dict, folder: Path) -> None:
         both.paste(maps[rid].convert("RGB"), (0, i * 275))
     both.save(folder / "keymaps.png")
     pv.key_sheet(cat, drawn["key_pictures"]).save(folder / "key_pictures.png")
+    rmaps = drawn["rootmaps"]
+    both = Image.new("RGB", (762, 2 * 265 + 10), (0, 0, 0))
+    for i, rid in enumerate(sorted(rmaps)):
+        both.paste(rmaps[rid].convert("RGB"), (0, i * 275))
+    both.save(folder / "rootmaps.png")
+    pv.cap_sheet(drawn["key_caps"], drawn["cap_pictures"]).save(folder / "key_caps.png")
     for ed in catalogue.EDITIONS:
         pv.root_sheet(cat, drawn["root_pictures"], ed).save(folder / f"roots{ed}.png")
         area = pv.picture_area(drawn["background"], maps[keymap.MAP_IDS[ed]], cat, ed, "wqvb",
                                drawn["key_pictures"])
         area.save(folder / f"hint{ed}_wqvb.png")
+        pv.lookup_row(drawn["key_caps"], drawn["cap_pictures"], ed, "wqvb ").save(
+            folder / f"lookup{ed}_wqvb.png")
 
 
 def main() -> int:

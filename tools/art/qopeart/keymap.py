@@ -9,7 +9,8 @@ The caps lie exactly under the key pictures: a key picture is copied 70 x 70 at 
 position (key_pictures.def) over the map copied at the picture area's origin, so a cap is
 the 70 x 70 square at the picture's position less that origin. A key picture is the same
 cap lit, with a frame in the edition's colour, and its roots at the very same pixels; the
-hint then reads as the key lighting up.
+hint then reads as the key lighting up. The code lookup window's caps (keycaps.py) and the
+root-map dialogs' maps (rootmaps.py) draw their keys through here too.
 """
 from __future__ import annotations
 
@@ -78,9 +79,10 @@ class KeyFace:
 
 # -- where the caps are --------------------------------------------------------------------
 
-def cap_positions(cat) -> dict[str, tuple[int, int]]:
-    """Letter -> top left of its cap on the map, Z included."""
-    pos = {p.letter: (p.x - TITLE_ORIGIN[0], p.y - TITLE_ORIGIN[1]) for p in cat.key_pictures}
+def cap_positions(key_pictures) -> dict[str, tuple[int, int]]:
+    """Letter -> top left of its cap on the map, Z included (key_pictures: the list of
+    key_pictures.def)."""
+    pos = {p.letter: (p.x - TITLE_ORIGIN[0], p.y - TITLE_ORIGIN[1]) for p in key_pictures}
     for (x, y) in pos.values():
         if x < 0 or y < 0 or x + CAP > TITLE_SHOWN[0] or y + CAP > TITLE_SHOWN[1]:
             raise ValueError(f"a key picture at map ({x}, {y}) leaves the map")
@@ -192,25 +194,32 @@ def key_face(cat, edition: int, letter: str) -> KeyFace:
 
 # -- drawing -------------------------------------------------------------------------------
 
-def _cap(d: ImageDraw.ImageDraw, x: int, y: int, lit_edition: int | None) -> None:
-    box = (x, y, x + CAP - 1, y + CAP - 1)
+def draw_cap(d: ImageDraw.ImageDraw, x: int, y: int, lit_edition: int | None = None,
+             size: int = CAP) -> None:
+    """An empty cap, size x size: plain grey, or lit in the edition's frame."""
+    box = (x, y, x + size - 1, y + size - 1)
     if lit_edition is None:
         d.rounded_rectangle(box, RADIUS, fill=FACE, outline=OUTLINE)
         for i in (1, 2):
-            d.line([(x + i, y + CAP - 1 - i - 1), (x + i, y + i + 1)], fill=LIGHT)
-            d.line([(x + i + 1, y + i), (x + CAP - 2 - i, y + i)], fill=LIGHT)
-            d.line([(x + i + 1, y + CAP - 1 - i), (x + CAP - 2 - i, y + CAP - 1 - i)], fill=DARK)
-            d.line([(x + CAP - 1 - i, y + i + 1), (x + CAP - 1 - i, y + CAP - 2 - i)], fill=DARK)
+            d.line([(x + i, y + size - 1 - i - 1), (x + i, y + i + 1)], fill=LIGHT)
+            d.line([(x + i + 1, y + i), (x + size - 2 - i, y + i)], fill=LIGHT)
+            d.line([(x + i + 1, y + size - 1 - i), (x + size - 2 - i, y + size - 1 - i)],
+                   fill=DARK)
+            d.line([(x + size - 1 - i, y + i + 1), (x + size - 1 - i, y + size - 2 - i)],
+                   fill=DARK)
     else:
         d.rounded_rectangle(box, RADIUS, fill=FRAME[lit_edition], outline=FRAME_EDGE[lit_edition])
-        d.rectangle((x + 3, y + 3, x + CAP - 4, y + CAP - 4), fill=LIT_FACE,
+        d.rectangle((x + 3, y + 3, x + size - 4, y + size - 4), fill=LIT_FACE,
                     outline=FRAME_EDGE[lit_edition])
 
 
-def draw_key(img: Image.Image, origin, face: KeyFace, lit_edition: int | None = None) -> None:
+def draw_key(img: Image.Image, origin, face: KeyFace, lit_edition: int | None = None,
+             size: int = CAP) -> None:
+    """A key's cap with its roots and label. Roots and label keep their places whatever
+    the size (at least AREA + 2 * INSET - 1), so a key looks the same in every picture."""
     x, y = origin
     d = ImageDraw.Draw(img)
-    _cap(d, x, y, lit_edition)
+    draw_cap(d, x, y, lit_edition, size)
     for g in face.glyphs:
         rootglyph.stamp(img, g.mask, (x + g.x, y + g.y), KEY_ROOT if g.key_name else ROOT)
     d.text((x + face.label_xy[0], y + face.label_xy[1]), face.label, font=_label_font(),
@@ -220,7 +229,7 @@ def draw_key(img: Image.Image, origin, face: KeyFace, lit_edition: int | None = 
 def _draw_z(img: Image.Image, origin) -> None:
     x, y = origin
     d = ImageDraw.Draw(img)
-    _cap(d, x, y, None)
+    draw_cap(d, x, y)
     f = fonts.font(*Z_FONT)
     ox, oy = fonts.centred_origin(f, "Z", x + CAP / 2, y + CAP / 2)
     d.text((ox, oy), "Z", font=f, fill=KEY_ROOT)
@@ -241,12 +250,16 @@ def _captions(img: Image.Image, edition: int, positions) -> None:
     d.text((ox, oy), WELCOME, font=small, fill=CAPTION_SMALL)
 
 
-def map_palette() -> list:
-    out = [GROUND, OUTLINE, FACE, LIGHT, DARK, KEY_ROOT, ROOT, LABEL, CAPTION, CAPTION_SMALL]
+def cap_palette() -> list:
+    """A plain cap's colours, the anti-aliasing of its roots and label included."""
+    out = [OUTLINE, FACE, LIGHT, DARK, KEY_ROOT, ROOT, LABEL]
     out += [mix(FACE, KEY_ROOT, t) for t in (1 / 3, 2 / 3)]
     out += [mix(FACE, ROOT, t) for t in (1 / 3, 2 / 3)]
-    out += [mix(FACE, LABEL, 0.5), mix(GROUND, CAPTION, 0.5)]
-    return out
+    return out + [mix(FACE, LABEL, 0.5)]
+
+
+def map_palette() -> list:
+    return [GROUND] + cap_palette() + [CAPTION, CAPTION_SMALL, mix(GROUND, CAPTION, 0.5)]
 
 
 def lit_palette(edition: int) -> list:
@@ -260,17 +273,18 @@ def faces(cat, edition: int) -> dict[str, KeyFace]:
     return {p.letter: key_face(cat, edition, p.letter) for p in cat.key_pictures}
 
 
-def draw_map(cat, edition: int, key_faces=None) -> Image.Image:
-    """The map, RGB."""
+def draw_map(cat, edition: int, key_faces=None, raise_by: int = 0, texts=None) -> Image.Image:
+    """The map, RGB: the caps raised by raise_by pixels, then texts(img, edition,
+    positions) writes in the free space (by default the practice map's captions)."""
     key_faces = key_faces or faces(cat, edition)
-    positions = cap_positions(cat)
+    positions = {k: (x, y - raise_by) for k, (x, y) in cap_positions(cat.key_pictures).items()}
     img = Image.new("RGB", TITLE_SHOWN, GROUND)
     for letter, xy in positions.items():
         if letter == "z":
             _draw_z(img, xy)
         else:
             draw_key(img, xy, key_faces[letter])
-    _captions(img, edition, positions)
+    (texts or _captions)(img, edition, positions)
     return img
 
 
@@ -280,11 +294,12 @@ def draw_key_picture(face: KeyFace, edition: int) -> Image.Image:
     return img
 
 
-def draw_all(cat) -> dict:
-    """{"maps": {id: P image}, "keys": {id: P image}} for both editions, 16 colours each."""
+def draw_all(cat, key_faces=None) -> dict:
+    """{"maps": {id: P image}, "keys": {id: P image}} for both editions, 16 colours each
+    (key_faces: edition -> faces(), when already worked out)."""
     maps, keys = {}, {}
     for ed in sorted(MAP_IDS):
-        kf = faces(cat, ed)
+        kf = key_faces[ed] if key_faces else faces(cat, ed)
         maps[MAP_IDS[ed]] = writers.to_palette(draw_map(cat, ed, kf), map_palette())
         for p in cat.key_pictures:
             keys[str(p.ids[ed])] = writers.to_palette(draw_key_picture(kf[p.letter], ed),

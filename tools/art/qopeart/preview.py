@@ -152,6 +152,29 @@ def key_sheet(cat, key_pictures: dict) -> Image.Image:
     return _labelled_grid(items, 2, 10, "key pictures: 86 set, then 98 set")
 
 
+def cap_sheet(caps, cap_pictures: dict) -> Image.Image:
+    """The code lookup window's 52 key caps, twice their size, 86 above 98, with id and key."""
+    items = [(cap_pictures[str(c.ids[ed])],
+              f"{c.ids[ed]} {c.key.upper() if c.key.strip() else '空格'} ({ed})")
+             for ed in (86, 98) for c in caps]
+    return _labelled_grid(items, 2, 13, "key caps of the code lookup window: 86 set, then 98 set")
+
+
+def lookup_row(caps, cap_pictures: dict, edition: int, code: str, ground=(0, 0, 255),
+               origin=(60, 130), pitch: int = 75, copy: int = 70) -> Image.Image:
+    """A code's caps as the lookup window copies them onto its ground (copy x copy each,
+    what lies beyond a picture left as the ground), cropped round the row."""
+    by_key = {c.key: c for c in caps}
+    x0, y0 = origin
+    img = Image.new("RGB", (x0 + pitch * len(code) + x0, y0 + copy + 20), ground)
+    for i, ch in enumerate(code):
+        if ch in by_key:
+            pic = cap_pictures[str(by_key[ch].ids[edition])].convert("RGB")
+            img.paste(pic.crop((0, 0, min(copy, pic.width), min(copy, pic.height))),
+                      (x0 + pitch * i, y0))
+    return img.crop((x0 - 20, y0 - 20, img.width - x0 + 20, img.height))
+
+
 def root_sheet(cat, root_pictures: dict, edition: int) -> Image.Image:
     """Every root picture of an edition three times enlarged, with catalogue index, key,
     the chart's glyph (* = drawn from a recipe, not a character of its own) and picture id."""
