@@ -177,13 +177,7 @@ bool CPracticeDlg::OnInitDialog() {
         // lines over which root rows lie copy their ground from it.
         RECT client{};
         ::GetClientRect(Handle(), &client);
-        win::WindowDC screen(Handle());
-        m_bmpGround.Reset(::CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
-        win::ScopedMemoryDC memory(::CreateCompatibleDC(screen.Get()));
-        if (m_bmpGround && memory) {
-            win::SelectScope select(memory.Get(), m_bmpGround.Get());
-            win::StretchBitmap(memory.Get(), client, m_bmpBackground.Get());
-        }
+        m_bmpGround = win::StretchedCopy(m_bmpBackground.Get(), SIZE{client.right, client.bottom});
     }
     m_nPictureMode = 0;
     m_session.SetEdition(qope::kWubi86);

@@ -18,12 +18,43 @@ ScopedFont CreatePointFont(int points, const wchar_t* face, bool bold) {
     return ScopedFont(::CreateFontIndirectW(&lf));
 }
 
-ScopedBitmap LoadBitmapResource(int id) {
-    return ScopedBitmap(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
-}
+// Kept as DIB sections in the file's own format: a 16-colour map stays 4 bits a pixel
+// instead of growing to the screen's 32.
+ScopedBitmap LoadBitmapResource(int id) { return LoadBitmapResource(MAKEINTRESOURCEW(id)); }
 
 ScopedBitmap LoadBitmapResource(const wchar_t* name) {
-    return ScopedBitmap(::LoadBitmapW(::GetModuleHandleW(nullptr), name));
+    return ScopedBitmap(static_cast<HBITMAP>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+ScopedBitmap StretchedCopy(HBITMAP source, SIZE size) {
+    DIBSECTION section{};
+    if (!source || ::GetObjectW(source, sizeof section, &section) != sizeof section) return {};
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } info{};
+    info.header = section.dsBmih;
+    info.header.biWidth = size.cx;
+    info.header.biHeight = size.cy;
+    info.header.biCompression = BI_RGB;
+    info.header.biSizeImage = 0;
+    WindowDC screen(nullptr);
+    ScopedMemoryDC from(::CreateCompatibleDC(screen.Get()));
+    SelectScope selectFrom(from.Get(), source);
+    if (info.header.biBitCount <= 8) {
+        info.header.biClrUsed = ::GetDIBColorTable(from.Get(), 0, 256, info.colours);
+    }
+    void* bits = nullptr;
+    ScopedBitmap copy(::CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
+                                         nullptr, 0));
+    if (!copy) return {};
+    ScopedMemoryDC to(::CreateCompatibleDC(screen.Get()));
+    SelectScope selectTo(to.Get(), copy.Get());
+    ::SetStretchBltMode(to.Get(), COLORONCOLOR);
+    ::StretchBlt(to.Get(), 0, 0, size.cx, size.cy, from.Get(), 0, 0, section.dsBm.bmWidth, section.dsBm.bmHeight,
+                 SRCCOPY);
+    return copy;
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {

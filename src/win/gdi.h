@@ -13,6 +13,8 @@ ScopedFont CreatePointFont(int points, const wchar_t* face, bool bold = false);
 // A bitmap resource of this program, by number or by name; empty when it is missing.
 ScopedBitmap LoadBitmapResource(int id);
 ScopedBitmap LoadBitmapResource(const wchar_t* name);
+// A copy of a bitmap stretched to `size` (nearest pixel), in the bitmap's own format.
+ScopedBitmap StretchedCopy(HBITMAP source, SIZE size);
 
 SIZE BitmapSize(HBITMAP bitmap);
 
