@@ -12,18 +12,16 @@ namespace win {
 
 namespace {
 
+// One message for a short text (the common case); a longer one is asked again in full.
 std::wstring WindowText(HWND hwnd) {
+    wchar_t buffer[128];
+    const int got = ::GetWindowTextW(hwnd, buffer, 128);
+    if (got < 127) return std::wstring(buffer, static_cast<size_t>(std::max(got, 0)));
     const int length = ::GetWindowTextLengthW(hwnd);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int got = ::GetWindowTextW(hwnd, text.data(), length + 1);
-    text.resize(static_cast<size_t>(std::max(got, 0)));
+    const int full = ::GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(full, 0)));
     return text;
-}
-
-// Sets the text only when it differs, so the once-a-tick push neither flickers nor
-// raises change notifications for fields that did not change.
-void SetWindowTextIfChanged(HWND hwnd, const std::wstring& text) {
-    if (WindowText(hwnd) != text) ::SetWindowTextW(hwnd, text.c_str());
 }
 
 // Answers with the result in the dialog's message result, except for the messages whose
@@ -63,15 +61,44 @@ LONG_PTR DiagnoseLayer(WPARAM query) {
 
 }  // namespace
 
+ShownField& DataExchange::Shown(HWND control, int id) {
+    for (ShownField& field : shown_)
+        if (field.id == id) return field;
+    wchar_t cls[16] = {};
+    ::GetClassNameW(control, cls, 16);
+    const bool editable = ::lstrcmpiW(cls, L"Edit") == 0 && (::GetWindowLongW(control, GWL_STYLE) & ES_READONLY) == 0;
+    shown_.push_back({id, Narrow(WindowText(control)), editable, 0});
+    return shown_.back();
+}
+
+std::string DataExchange::ReadText(HWND control, int id) {
+    ShownField& field = Shown(control, id);
+    if (field.editable) field.text = Narrow(WindowText(control));
+    return field.text;
+}
+
+void DataExchange::PushText(HWND control, int id, const std::string& text) {
+    ShownField& field = Shown(control, id);
+    // What the learner can edit is compared with the window itself.
+    if (field.editable) field.text = Narrow(WindowText(control));
+    if (field.text == text) return;
+    ::SetWindowTextW(control, Widen(text).c_str());
+    field.text = text;
+}
+
 void DataExchange::Text(int id, std::string& member, int limit) {
     HWND control = ::GetDlgItem(dialog_, id);
     if (!control) return;
     if (reading_) {
-        member = Narrow(WindowText(control));
+        member = ReadText(control, id);
         if (limit > 0 && member.size() > static_cast<size_t>(limit)) member.resize(static_cast<size_t>(limit));
     } else {
-        if (limit > 0) ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
-        SetWindowTextIfChanged(control, Widen(member));
+        ShownField& field = Shown(control, id);
+        if (limit > 0 && field.limit != limit) {
+            ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+            field.limit = limit;
+        }
+        PushText(control, id, member);
     }
 }
 
@@ -79,12 +106,12 @@ void DataExchange::Number(int id, int& member) {
     HWND control = ::GetDlgItem(dialog_, id);
     if (!control) return;
     if (reading_) {
-        const std::wstring text = WindowText(control);
-        wchar_t* end = nullptr;
-        const long value = std::wcstol(text.c_str(), &end, 10);
-        if (!text.empty() && end && *end == L'\0') member = static_cast<int>(value);
+        const std::string text = ReadText(control, id);
+        char* end = nullptr;
+        const long value = std::strtol(text.c_str(), &end, 10);
+        if (!text.empty() && end && *end == '\0') member = static_cast<int>(value);
     } else {
-        SetWindowTextIfChanged(control, std::to_wstring(member));
+        PushText(control, id, std::to_string(member));
     }
 }
 
@@ -95,13 +122,13 @@ INT_PTR Dialog::RunModal(HWND owner) {
 
 void Dialog::Push() {
     pushing_ = true;
-    DataExchange dx(hwnd_, false);
+    DataExchange dx(hwnd_, false, shown_);
     Exchange(dx);
     pushing_ = false;
 }
 
 void Dialog::Read() {
-    DataExchange dx(hwnd_, true);
+    DataExchange dx(hwnd_, true, shown_);
     Exchange(dx);
 }
 
@@ -199,6 +226,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM l
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->bound_.clear();
+        self->shown_.clear();
         self->hwnd_ = nullptr;
     }
     return result;

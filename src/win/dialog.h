@@ -6,7 +6,8 @@
 //    member, menu commands included (notification 0, as BN_CLICKED);
 //  - Exchange() names once which member each control shows; Push() copies all members into
 //    the controls and Read() all controls into the members. Change notifications that a
-//    Push causes are not routed, so a push never re-enters a change handler;
+//    Push causes are not routed, so a push never re-enters a change handler. A control
+//    named in Exchange() is changed only through Push() (or by the learner typing);
 //  - RunModal() runs the window modally with an owner; IDOK reads the members and ends the
 //    run, IDCANCEL ends it, unless the class routes those ids itself;
 //  - a control's notifications go first to the Control bound to it (a button's own click
@@ -57,10 +58,22 @@ CommandRoute OnCommand(int id, void (D::*handler)(), WORD notification = BN_CLIC
 // once at start (until then the system's).
 void SetDialogColours(COLORREF ground, COLORREF text);
 
+// What a control was last given or read: a push skips a field that already shows its
+// member, and a read takes a control the learner cannot edit from here, since only pushes
+// change it. (Each text crossing costs a window message and a code-page conversion; the
+// main window exchanges nine fields on every key.)
+struct ShownField {
+    int id;
+    std::string text;
+    bool editable;  // an edit the learner can type into: always read from the window
+    int limit;      // the text limit last set
+};
+
 // One direction of the data exchange between members and controls.
 class DataExchange {
 public:
-    DataExchange(HWND dialog, bool reading) : dialog_(dialog), reading_(reading) {}
+    DataExchange(HWND dialog, bool reading, std::vector<ShownField>& shown)
+        : dialog_(dialog), reading_(reading), shown_(shown) {}
     bool Reading() const { return reading_; }
 
     // A text member (GBK). A limit in bytes becomes the edit's text limit on a push and
@@ -69,8 +82,16 @@ public:
     void Number(int id, int& member);
 
 private:
+    // The text of the control as GBK: from the cache unless the learner can change it.
+    std::string ReadText(HWND control, int id);
+    // Shows `text` (GBK) in the control unless it already does.
+    void PushText(HWND control, int id, const std::string& text);
+    // The cache entry of a control, made from the window on first use.
+    ShownField& Shown(HWND control, int id);
+
     HWND dialog_;
     bool reading_;
+    std::vector<ShownField>& shown_;
 };
 
 class Dialog {
@@ -125,6 +146,7 @@ private:
     HWND hwnd_ = nullptr;
     bool pushing_ = false;
     std::vector<Control*> bound_;
+    std::vector<ShownField> shown_;
 };
 
 }  // namespace win
