@@ -7,6 +7,8 @@
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
 #include "drill/key_hint.h"
+#include "lookup/CodeLookupDlg.h"
+#include "lookup/code_lookup.h"
 #include "win/back_buffer.h"
 #include "win/gdi.h"
 #include "win/ui.h"
@@ -119,6 +121,7 @@ std::span<const win::CommandRoute> CPracticeDlg::CommandRoutes() const {
         win::OnCommand(ID_KEYBOARD_HELP, &CPracticeDlg::OnPictureToggle),
         win::OnCommand(ID_KEY_HINTS_ON, &CPracticeDlg::OnKeyHintsOn),
         win::OnCommand(ID_KEY_HINTS_OFF, &CPracticeDlg::OnKeyHintsOff),
+        win::OnCommand(ID_CODE_LOOKUP, &CPracticeDlg::OnCodeLookup),
     };
     return routes;
 }
@@ -170,6 +173,7 @@ bool CPracticeDlg::OnInitDialog() {
     m_buttons.OnClick(IDC_ALLWORDBOOT, [this] { StartRootBatch(qope::kAllRoots); });
     m_buttons.OnClick(IDC_KEYHELPBUTTON, [this] { OnPictureToggle(); });
     m_buttons.OnClick(IDC_EXIT, [this] { OnExit(); });
+    m_buttons.OnClick(IDC_CODEFINDBUTTON, [this] { OnCodeLookup(); });
 
     m_bmpBackground = win::LoadBitmapResource(IDB_BACKGROUND);
     {
@@ -391,6 +395,27 @@ void CPracticeDlg::OnExit() { OnOK(); }
 void CPracticeDlg::OnVersionHistory() {
     CVersionHistoryDlg history;
     history.RunModal(nullptr);
+}
+
+// The answer to the item asked now, without touching the drill.
+void CPracticeDlg::OnCodeLookup() {
+    win::DefaultBeep();
+    if (!DrillLoaded()) {
+        win::ShowMessage(Handle(), "对不起,您未选择对照汉字,\n\n暂不能查询,请选择后再使用!");
+        return;
+    }
+    const bool roots = m_nPracticeKind == qope::kRootDrill;
+    const std::optional<qope::Lookup> lookup =
+        roots ? qope::LookupOf(m_nPracticeKind, m_roots.Keys(), m_roots.Answered(), std::string(), 0)
+              : qope::LookupOf(m_nPracticeKind, m_codes.Expected(), m_codes.CodePos(), m_codes.Reference(),
+                               m_codes.RefPos());
+    if (!lookup) return;
+    CCodeLookupDlg dialog;
+    dialog.m_strChars = lookup->chars;
+    dialog.m_strCode = lookup->code;
+    dialog.m_nEdition = roots ? m_roots.Edition() : m_session.Edition();
+    dialog.RunModal(Handle());
+    FocusCodeEdit();
 }
 
 void CPracticeDlg::OnPictureToggle() {

@@ -70,6 +70,7 @@ private:
     void OnKeyHintsOff();
     void OnExit();
     void OnVersionHistory();
+    void OnCodeLookup();
     void FocusCodeEdit();
 
     // What the window shows, drawn from its state.

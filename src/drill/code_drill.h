@@ -94,6 +94,7 @@ public:
     const std::string& Expected() const { return expected_; }    // the codes of the set
     int Answered() const { return answered_; }
     int CodePos() const { return codePos_; }
+    int RefPos() const { return refPos_; }
     int StartIndex() const { return startIndex_; }
 
     // Judges the text of the code field; at the kind's code width it is right or wrong,

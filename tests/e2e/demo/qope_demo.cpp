@@ -1,6 +1,6 @@
 // A short scripted session for the run command: starts Qope, switches to the 98 edition
 // and back, opens the version history, then runs a full-code drill and a root batch on the
-// keyboard map in each edition, and writes a screenshot (BMP) after each step into the
+// keyboard map in each edition, looks codes up, and writes a screenshot (BMP) after each step into the
 // folder named on the command line.
 #include "driver/qope_driver.h"
 #include "app/PracticeDlgRes.h"
@@ -54,6 +54,29 @@ int wmain(int argc, wchar_t** argv) {
     qope->Command(ID_ZONE_PIE);
     qope->Settle();
     ok &= shot(qope->Main(), L"8-zone-pie-98");
+
+    // The code lookup in both editions and during a root batch.
+    auto lookup = [&](const wchar_t* name) {
+        qope->PostCommand(ID_CODE_LOOKUP);
+        if (HWND dialog = qope->WaitForDialog(L"编码查询                                    谢谢使用!")) {
+            qope->Settle();
+            ok &= shot(dialog, name);
+            ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+            qope->Settle();
+        } else {
+            ok = false;
+        }
+    };
+    qope->Command(ID_TWO_SIMP);
+    qope->Settle();
+    lookup(L"9-lookup-two-level-98");
+    qope->Command(ID_EDITION_86);
+    qope->Command(ID_ALL_CODES);
+    qope->Settle();
+    lookup(L"10-lookup-full-code-86");
+    qope->Command(ID_ZONE_HENG);
+    qope->Settle();
+    lookup(L"11-lookup-roots-86");
 
     qope->PostCommand(ID_EXIT_SYSTEM);
     ok &= qope->WaitForExit();
