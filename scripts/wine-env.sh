@@ -51,7 +51,9 @@
 # - Virtual desktop: windows get Wine's own captions and frames without a window manager,
 #   and every program of a run (the tutor, a test driver) shares one desktop.
 # - WINEDLLOVERRIDES: no Mono or Gecko installer prompt at wineboot (Debian has neither),
-#   and no winemenubuilder writing menu entries into the host's home.
+#   and no winemenubuilder writing menu entries into the host's home. HTML Help's viewer
+#   (hhctrl) opens all the same, with its contents and index; its topic pane stays blank,
+#   as it does with mshtml enabled, for want of Gecko.
 # - Crash dialog off: a crashing test prints winedbg's backtrace and ends instead of
 #   waiting for a click on a screen nobody sees.
 
@@ -264,18 +266,22 @@ qope_wine_fonts() {
   done
 }
 
-# Copies data/ (and the compiled help file, once the build makes one) to the install
-# root C:\Program Files\zel\qope\. Safe to re-run after data changes: the old tree goes.
+# Copies data/ and the help file compiled from data/help (build/win/src/qope.chm, or
+# $QOPE_HELP_CHM for another build tree) to the install root C:\Program Files\zel\qope\.
+# The help sources stay out: the compiled file carries them. Safe to re-run after data
+# changes: the old tree goes.
 qope_wine_install_data() {
   local dest=$QOPE_INSTALL_ROOT_UNIX
   [ -d "$WINEPREFIX/drive_c" ] || { echo "wine-env: no prefix at $WINEPREFIX" >&2; return 1; }
   rm -rf "$dest"
   mkdir -p "$dest"
   cp -R "$QOPE_ROOT/data/." "$dest/"
+  rm -rf "$dest/help"
   local chm
-  for chm in "$QOPE_ROOT/data/qope.chm" "$QOPE_ROOT"/build/win/*/qope.chm "$QOPE_ROOT"/build/win/qope.chm; do
-    if [ -f "$chm" ]; then cp "$chm" "$dest/qope.chm"; break; fi
+  for chm in ${QOPE_HELP_CHM:+"$QOPE_HELP_CHM"} "$QOPE_ROOT"/build/win/*/qope.chm "$QOPE_ROOT"/build/win/qope.chm; do
+    if [ -f "$chm" ]; then cp "$chm" "$dest/qope.chm"; return 0; fi
   done
+  echo "wine-env: no help file built (build/win/src/qope.chm); qope.chm is not installed" >&2
 }
 
 # --- helpers -----------------------------------------------------------------------------
