@@ -8,6 +8,7 @@
 #include "common/install_paths.h"
 #include "drill/key_hint.h"
 #include "lookup/CodeLookupDlg.h"
+#include "lookup/DictionaryDlg.h"
 #include "lookup/code_lookup.h"
 #include "win/back_buffer.h"
 #include "win/gdi.h"
@@ -122,6 +123,7 @@ std::span<const win::CommandRoute> CPracticeDlg::CommandRoutes() const {
         win::OnCommand(ID_KEY_HINTS_ON, &CPracticeDlg::OnKeyHintsOn),
         win::OnCommand(ID_KEY_HINTS_OFF, &CPracticeDlg::OnKeyHintsOff),
         win::OnCommand(ID_CODE_LOOKUP, &CPracticeDlg::OnCodeLookup),
+        win::OnCommand(ID_DICTIONARY, &CPracticeDlg::OnDictionary),
     };
     return routes;
 }
@@ -174,6 +176,7 @@ bool CPracticeDlg::OnInitDialog() {
     m_buttons.OnClick(IDC_KEYHELPBUTTON, [this] { OnPictureToggle(); });
     m_buttons.OnClick(IDC_EXIT, [this] { OnExit(); });
     m_buttons.OnClick(IDC_CODEFINDBUTTON, [this] { OnCodeLookup(); });
+    m_buttons.OnClick(IDC_STUDYZBUTTON, [this] { OnDictionary(); });
 
     m_bmpBackground = win::LoadBitmapResource(IDB_BACKGROUND);
     {
@@ -414,6 +417,14 @@ void CPracticeDlg::OnCodeLookup() {
     dialog.m_strChars = lookup->chars;
     dialog.m_strCode = lookup->code;
     dialog.m_nEdition = roots ? m_roots.Edition() : m_session.Edition();
+    dialog.RunModal(Handle());
+    FocusCodeEdit();
+}
+
+// The dictionary searches the 86 list whatever the edition; the drill is left as it is.
+void CPracticeDlg::OnDictionary() {
+    win::DefaultBeep();
+    CDictionaryDlg dialog;
     dialog.RunModal(Handle());
     FocusCodeEdit();
 }

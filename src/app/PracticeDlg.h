@@ -71,6 +71,7 @@ private:
     void OnExit();
     void OnVersionHistory();
     void OnCodeLookup();
+    void OnDictionary();
     void FocusCodeEdit();
 
     // What the window shows, drawn from its state.

@@ -8,9 +8,11 @@
 #include "app/PracticeDlgRes.h"
 #include "app/practice_diagnostics.h"
 #include "driver/qope_driver.h"
+#include "lookup/lookup_diagnostics.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -102,6 +104,36 @@ int wmain() {
                 query(qope::kRightAnswerMedianMicros), query(qope::kRightAnswerWorstMicros));
     PrintSpread("all-roots batch, right key round trip", right);
     PrintSpread("all-roots batch, dropped key round trip", dropped);
+    // The dictionary: a search from the change of the pattern to the last result shown.
+    qope->PostCommand(ID_DICTIONARY);
+    HWND dictionary = qope->WaitForDialog(L"字典查询                                    谢谢使用！");
+    if (!dictionary) return 1;
+    qope->Settle();
+    const UINT diagnostics = ::RegisterWindowMessageW(win::kDiagnosticsMessage);
+    auto search = [&](const wchar_t* pattern) {
+        std::vector<long> times;
+        for (int i = 0; i < 10; ++i) {
+            for (int k = 0; k < 4; ++k) qope->Key(VK_BACK);
+            qope->TypeKeys(pattern);
+            times.push_back(long(::SendMessageW(dictionary, diagnostics, qope::kDictionarySearchMicros, 0)));
+        }
+        std::sort(times.begin(), times.end());
+        return times[times.size() / 2];
+    };
+    std::printf("dictionary \"azzz\": median %ld us\n", search(L"azzz"));
+    long slowest = 0;
+    const wchar_t* slowestPattern = L"";
+    for (const wchar_t* pattern : {L"zhgg", L"gzgg", L"ggzg", L"gggz", L"azzz", L"ttzz"}) {
+        const long t = search(pattern);
+        if (std::wcslen(pattern) == 4 && std::count(pattern, pattern + 4, L'z') == 1 && t > slowest) {
+            slowest = t;
+            slowestPattern = pattern;
+        }
+    }
+    std::printf("dictionary, slowest one-z pattern (%ls): median %ld us\n", slowestPattern, slowest);
+    ::PostMessageW(dictionary, WM_COMMAND, IDOK, 0);
+    qope->Settle();
+
     qope->PostCommand(ID_EXIT_SYSTEM);
     qope->WaitForExit();
     return 0;

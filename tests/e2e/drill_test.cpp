@@ -240,26 +240,7 @@ TEST_F(KeyHints, AreNeverDrawnOverTheTitlePicture) {
 
 namespace {
 
-// A data file of the install tree changed for one test and put back afterwards.
-class InstalledFileChange {
-public:
-    explicit InstalledFileChange(const std::wstring& name)
-        : path_(L"C:\\Program Files\\zel\\qope\\selectfiles\\" + name), backup_(path_ + L".test-backup") {
-        ::CopyFileW(path_.c_str(), backup_.c_str(), FALSE);
-    }
-    ~InstalledFileChange() { ::MoveFileExW(backup_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING); }
-    void Truncate(LONG bytes) const {
-        HANDLE file = ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        ::SetFilePointer(file, bytes, nullptr, FILE_BEGIN);
-        ::SetEndOfFile(file);
-        ::CloseHandle(file);
-    }
-    void Remove() const { ::DeleteFileW(path_.c_str()); }
-    const std::wstring& Path() const { return path_; }
-
-private:
-    std::wstring path_, backup_;
-};
+using e2e::InstalledFileChange;
 
 class DamagedFiles : public Drills {
 protected:

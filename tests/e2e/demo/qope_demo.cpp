@@ -78,6 +78,18 @@ int wmain(int argc, wchar_t** argv) {
     qope->Settle();
     lookup(L"11-lookup-roots-86");
 
+    // The dictionary with a long result.
+    qope->PostCommand(ID_DICTIONARY);
+    if (HWND dictionary = qope->WaitForDialog(L"字典查询                                    谢谢使用！")) {
+        qope->Settle();
+        qope->TypeKeys(L"azzz");
+        ok &= shot(dictionary, L"12-dictionary-azzz");
+        ::SendMessageW(dictionary, WM_COMMAND, IDOK, 0);
+        qope->Settle();
+    } else {
+        ok = false;
+    }
+
     qope->PostCommand(ID_EXIT_SYSTEM);
     ok &= qope->WaitForExit();
     return ok ? 0 : 1;

@@ -115,4 +115,33 @@ private:
 
 std::wstring ExePath();
 
+// A code-table file of the install tree changed for one test and put back afterwards.
+class InstalledFileChange {
+public:
+    explicit InstalledFileChange(const std::wstring& name)
+        : path_(L"C:\\Program Files\\zel\\qope\\selectfiles\\" + name), backup_(path_ + L".test-backup") {
+        ::CopyFileW(path_.c_str(), backup_.c_str(), FALSE);
+    }
+    ~InstalledFileChange() { ::MoveFileExW(backup_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING); }
+    InstalledFileChange(const InstalledFileChange&) = delete;
+    InstalledFileChange& operator=(const InstalledFileChange&) = delete;
+    void Truncate(LONG bytes) const {
+        HANDLE file = ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ::SetFilePointer(file, bytes, nullptr, FILE_BEGIN);
+        ::SetEndOfFile(file);
+        ::CloseHandle(file);
+    }
+    void Write(const std::string& bytes) const {
+        HANDLE file = ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        ::WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+        ::CloseHandle(file);
+    }
+    void Remove() const { ::DeleteFileW(path_.c_str()); }
+    const std::wstring& Path() const { return path_; }
+
+private:
+    std::wstring path_, backup_;
+};
+
 }  // namespace e2e
