@@ -106,6 +106,7 @@ std::span<const win::MessageRoute> CPracticeDlg::MessageRoutes() const {
         win::OnMessage(WM_SETCURSOR, &CPracticeDlg::OnSetCursor),
         win::OnMessage(WM_SYSCOMMAND, &CPracticeDlg::OnSysCommand),
         win::OnMessage(WM_QUERYDRAGICON, &CPracticeDlg::OnQueryDragIcon),
+        win::OnMessage(WM_DESTROY, &CPracticeDlg::OnDestroy),
     };
     return routes;
 }
@@ -124,6 +125,7 @@ std::span<const win::CommandRoute> CPracticeDlg::CommandRoutes() const {
         win::OnCommand(ID_KEY_HINTS_OFF, &CPracticeDlg::OnKeyHintsOff),
         win::OnCommand(ID_CODE_LOOKUP, &CPracticeDlg::OnCodeLookup),
         win::OnCommand(ID_DICTIONARY, &CPracticeDlg::OnDictionary),
+        win::OnCommand(ID_WUBI_TUTORIAL, &CPracticeDlg::OnSystemHelp),
     };
     return routes;
 }
@@ -177,6 +179,8 @@ bool CPracticeDlg::OnInitDialog() {
     m_buttons.OnClick(IDC_EXIT, [this] { OnExit(); });
     m_buttons.OnClick(IDC_CODEFINDBUTTON, [this] { OnCodeLookup(); });
     m_buttons.OnClick(IDC_STUDYZBUTTON, [this] { OnDictionary(); });
+    m_buttons.OnClick(IDC_SYSHELPBUTTON, [this] { OnSystemHelp(); });
+    m_editCode.onHelp = [this] { OnSystemHelp(); };
 
     m_bmpBackground = win::LoadBitmapResource(IDB_BACKGROUND);
     {
@@ -427,6 +431,26 @@ void CPracticeDlg::OnDictionary() {
     CDictionaryDlg dialog;
     dialog.RunModal(Handle());
     FocusCodeEdit();
+}
+
+// The Wubi tutorial in the help viewer, a window of its own beside this one (no owner):
+// the drill goes on at once. The viewer is loaded on first use; without it nothing happens.
+void CPracticeDlg::OnSystemHelp() {
+    win::DefaultBeep();
+    if (!m_htmlHelp && !m_helpTried) {
+        m_helpTried = true;
+        if (HMODULE viewer = ::LoadLibraryW(L"hhctrl.ocx"))
+            m_htmlHelp = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(::GetProcAddress(viewer, "HtmlHelpA")));
+    }
+    if (m_htmlHelp) m_htmlHelp(nullptr, qope::kHelpFile, kHelpDisplayTopic, 0);
+    FocusCodeEdit();
+}
+
+// Help windows have no owner: close them with the program. The viewer stays loaded, since
+// a window of it may still be on its way out.
+std::optional<INT_PTR> CPracticeDlg::OnDestroy(WPARAM, LPARAM) {
+    if (m_htmlHelp) m_htmlHelp(nullptr, nullptr, kHelpCloseAll, 0);
+    return std::nullopt;
 }
 
 void CPracticeDlg::OnPictureToggle() {

@@ -72,6 +72,8 @@ private:
     void OnVersionHistory();
     void OnCodeLookup();
     void OnDictionary();
+    void OnSystemHelp();
+    std::optional<INT_PTR> OnDestroy(WPARAM wp, LPARAM lp);
     void FocusCodeEdit();
 
     // What the window shows, drawn from its state.
@@ -109,6 +111,12 @@ private:
     int m_nPictureMode = 0;  // 0 title picture, 1 keyboard root map
     int m_bKeyHints = 1;
     std::vector<char> m_litKeys;  // the key pictures the picture area shows now
+
+    // The help viewer's entry (hhctrl.ocx, loaded on first use).
+    using HtmlHelpFn = HWND(WINAPI*)(HWND caller, const char* file, UINT command, DWORD_PTR data);
+    static constexpr UINT kHelpDisplayTopic = 0x0000, kHelpCloseAll = 0x0012;
+    HtmlHelpFn m_htmlHelp = nullptr;
+    bool m_helpTried = false;
 
     // For the benchmarks.
     qope::TimingLog m_rightAnswerTimes;

@@ -12,6 +12,10 @@ inline std::string InstallPath(const char* folder, const std::string& file) {
     return std::string(kInstallRoot) + folder + "\\" + file;
 }
 
+// The help file, as the help viewer takes it (a narrow path; this one is ASCII, so it
+// reads the same under any code page).
+inline constexpr const char* kHelpFile = "C:\\Program Files\\zel\\qope\\qope.chm";
+
 // The sound effects, named without extension: PlaySound takes the name as it stands, and
 // the files in wavefiles are named so. "Buttons" and "buttons" are one file on a
 // case-insensitive file system; the callers use the form each always used.
