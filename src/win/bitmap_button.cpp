@@ -37,13 +37,13 @@ bool BitmapButton::OnCommand(WORD notification) {
     return true;
 }
 
-bool ButtonGroup::Load(Dialog& dialog, std::span<const ButtonSpec> specs) {
-    buttons_ = std::vector<BitmapButton>(specs.size());
+bool ButtonGroup::Load(Dialog& dialog, std::span<const ButtonSpec> table) {
+    buttons_ = std::vector<BitmapButton>(table.size());
     ids_.clear();
     bool all = true;
-    for (size_t i = 0; i < specs.size(); ++i) {
-        all &= buttons_[i].Load(dialog, specs[i].id, specs[i].pictureBase);
-        ids_.push_back(specs[i].id);
+    for (size_t i = 0; i < table.size(); ++i) {
+        all &= buttons_[i].Load(dialog, table[i].id, table[i].pictureBase);
+        ids_.push_back(table[i].id);
     }
     return all;
 }

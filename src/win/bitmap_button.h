@@ -44,7 +44,7 @@ struct ButtonSpec {
 class ButtonGroup {
 public:
     // Loads every button of the table; false when any failed to load.
-    bool Load(Dialog& dialog, std::span<const ButtonSpec> specs);
+    bool Load(Dialog& dialog, std::span<const ButtonSpec> table);
     // The click handler of button `id`; false when the group has no such button.
     bool OnClick(int id, std::function<void()> handler);
     std::span<const int> Ids() const { return ids_; }

@@ -4,7 +4,7 @@ note files tools/music/pieces/NN-name.txt; NOTATION.md beside this file explains
 
 Each piece becomes a Standard MIDI File, format 1: a tempo track, then one track (and one
 channel) per part. Output is byte-for-byte reproducible: events are sorted by a total
-order, and nothing depends on the clock, the locale or hash seeds.
+order, and nothing depends on the clock, the locale or the hash randomisation of the interpreter.
 """
 
 import argparse
