@@ -1,6 +1,7 @@
 #include "common/WindowLook.h"
 
 #include "res/resource.h"
+#include "win/back_buffer.h"
 #include "win/dialog.h"
 #include "win/gdi.h"
 
@@ -25,6 +26,13 @@ void EraseWithColour(HWND window, HDC dc, COLORREF colour) {
     RECT client{};
     ::GetClientRect(window, &client);
     win::FillFramed(dc, client, colour);
+}
+
+void PaintGround(HWND window, COLORREF colour) {
+    win::PaintBuffered(window, [colour](HDC dc, const RECT& area) {
+        win::ScopedBrush ground(::CreateSolidBrush(colour));
+        ::FillRect(dc, &area, ground.Get());
+    });
 }
 
 void SetLabelFont(HWND dialog, std::span<const LabelColour> table, HFONT font) {

@@ -29,6 +29,9 @@ bool ShowHandCursorOver(HWND under, std::span<const int> ids);
 // A window's ground: its colour inside a one-pixel black frame over the client area.
 void EraseWithColour(HWND window, HDC dc, COLORREF colour);
 
+// WM_PAINT of a window that shows only a solid ground (its controls draw the rest).
+void PaintGround(HWND window, COLORREF colour);
+
 // Gives the labels of the table their font. The colour handler selects the font too, but
 // a static control may select its own font after asking for its colours (Wine does), so
 // the label's own font must already be the right one.

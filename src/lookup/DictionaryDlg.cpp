@@ -6,7 +6,6 @@
 #include "lookup/dictionary.h"
 #include "lookup/lookup_diagnostics.h"
 #include "win/gdi.h"
-#include "win/back_buffer.h"
 #include "win/text.h"
 #include "win/ui.h"
 
@@ -56,10 +55,7 @@ bool CDictionaryDlg::OnInitDialog() {
 std::optional<INT_PTR> CDictionaryDlg::OnEraseBackground(WPARAM, LPARAM) { return TRUE; }
 
 std::optional<INT_PTR> CDictionaryDlg::OnPaint(WPARAM, LPARAM) {
-    win::PaintBuffered(Handle(), [](HDC dc, const RECT& area) {
-        win::ScopedBrush ground(::CreateSolidBrush(kGround));
-        ::FillRect(dc, &area, ground.Get());
-    });
+    qope::PaintGround(Handle(), kGround);
     return 0;
 }
 

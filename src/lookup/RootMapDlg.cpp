@@ -1,8 +1,6 @@
 #include "lookup/RootMapDlg.h"
 
 #include "common/WindowLook.h"
-#include "win/back_buffer.h"
-#include "win/scoped.h"
 
 #include <algorithm>
 
@@ -50,10 +48,7 @@ bool CRootMapDlg::OnInitDialog() {
 std::optional<INT_PTR> CRootMapDlg::OnEraseBackground(WPARAM, LPARAM) { return TRUE; }
 
 std::optional<INT_PTR> CRootMapDlg::OnPaint(WPARAM, LPARAM) {
-    win::PaintBuffered(Handle(), [](HDC dc, const RECT& area) {
-        win::ScopedBrush ground(::CreateSolidBrush(kGround));
-        ::FillRect(dc, &area, ground.Get());
-    });
+    qope::PaintGround(Handle(), kGround);
     return 0;
 }
 
