@@ -14,6 +14,7 @@ packages=(
   fonts-bebas-neue fonts-hanazono fonts-babelstone-han fonts-arphic-ukai
   # generators: pictures, sounds, help
   python3 python3-pil sox espeak-ng fp-utils
+  nsis  # the installer
   libchm-bin  # help.chm unpacks the compiled help file with extract_chmLib
   fluidsynth fluid-soundfont-gm  # music.render plays the MIDI pieces with the GM sound font
 )
