@@ -3,6 +3,7 @@
 #include "app/practice_diagnostics.h"
 #include "common/AboutDlg.h"
 #include "common/DataFile.h"
+#include "common/MusicDlg.h"
 #include "common/VersionHistoryDlg.h"
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
@@ -12,10 +13,13 @@
 #include "lookup/code_lookup.h"
 #include "win/back_buffer.h"
 #include "win/gdi.h"
+#include "win/text.h"
 #include "win/ui.h"
 
 #include <algorithm>
 #include <climits>
+
+#include <mmsystem.h>
 
 namespace {
 
@@ -107,6 +111,7 @@ std::span<const win::MessageRoute> CPracticeDlg::MessageRoutes() const {
         win::OnMessage(WM_SYSCOMMAND, &CPracticeDlg::OnSysCommand),
         win::OnMessage(WM_QUERYDRAGICON, &CPracticeDlg::OnQueryDragIcon),
         win::OnMessage(WM_DESTROY, &CPracticeDlg::OnDestroy),
+        win::OnMessage(MM_MCINOTIFY, &CPracticeDlg::OnMusicNotify),
     };
     return routes;
 }
@@ -126,6 +131,7 @@ std::span<const win::CommandRoute> CPracticeDlg::CommandRoutes() const {
         win::OnCommand(ID_CODE_LOOKUP, &CPracticeDlg::OnCodeLookup),
         win::OnCommand(ID_DICTIONARY, &CPracticeDlg::OnDictionary),
         win::OnCommand(ID_WUBI_TUTORIAL, &CPracticeDlg::OnSystemHelp),
+        win::OnCommand(ID_MUSIC_CHOICE, &CPracticeDlg::OnMusicChoice),
     };
     return routes;
 }
@@ -447,10 +453,43 @@ void CPracticeDlg::OnSystemHelp() {
 }
 
 // Help windows have no owner: close them with the program. The viewer stays loaded, since
-// a window of it may still be on its way out.
+// a window of it may still be on its way out. The music device would outlive the window.
 std::optional<INT_PTR> CPracticeDlg::OnDestroy(WPARAM, LPARAM) {
     if (m_htmlHelp) m_htmlHelp(nullptr, nullptr, kHelpCloseAll, 0);
+    DoMusic(m_music.Close());
     return std::nullopt;
+}
+
+// The music stops while the choice is open; 放弃 leaves it stopped.
+void CPracticeDlg::OnMusicChoice() {
+    DoMusic(m_music.DialogOpened());
+    CMusicDlg dialog;
+    dialog.m_nChosen = m_music.Playing();
+    dialog.m_nLoopMode = m_music.LoopMode();
+    if (dialog.RunModal(Handle()) == IDOK) DoMusic(m_music.DialogAccepted(dialog.m_nChosen, dialog.m_nLoopMode));
+    FocusCodeEdit();
+}
+
+std::optional<INT_PTR> CPracticeDlg::OnMusicNotify(WPARAM wp, LPARAM lp) {
+    DoMusic(m_music.Notified(static_cast<unsigned>(wp), static_cast<unsigned>(lp)));
+    return 0;
+}
+
+void CPracticeDlg::DoMusic(const qope::MusicActions& actions) {
+    if (actions.close) ::mciSendCommandW(actions.close, MCI_CLOSE, 0, 0);
+    if (!actions.open) return;
+    ++m_musicOpens;
+    const std::wstring path = win::Widen(qope::MusicPath(actions.open));
+    MCI_OPEN_PARMSW open{};
+    open.lpstrElementName = path.c_str();
+    const MCIDEVICEID device = ::mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open))
+                                   ? 0
+                                   : open.wDeviceID;
+    if (!m_music.Opened(device)) return;
+    MCI_PLAY_PARMS play{};
+    play.dwCallback = reinterpret_cast<DWORD_PTR>(Handle());
+    if (::mciSendCommandW(device, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)))
+        DoMusic(m_music.PlayFailed());
 }
 
 void CPracticeDlg::OnPictureToggle() {
@@ -689,6 +728,8 @@ long long CPracticeDlg::OnDiagnostics(unsigned query) {
     case qope::kPaintMedianMicros: return m_paintTimes.Median();
     case qope::kPaintWorstMicros: return m_paintTimes.Worst();
     case qope::kPaintCount: return static_cast<long long>(m_paintTimes.Count());
+    case qope::kMusicOpens: return m_musicOpens;
+    case qope::kMusicDevice: return m_music.Device();
     case qope::kTimeRootRepaint: {
         const Stopwatch watch;
         for (HWND line : {Item(IDC_COMPARE_TEXT), Item(IDC_INPUT_TEXT)})

@@ -9,6 +9,7 @@
 #include "app/PracticeDlgRes.h"
 #include "app/usage_clock.h"
 #include "common/EditControls.h"
+#include "common/music_sequence.h"
 #include "common/session.h"
 #include "common/timing_log.h"
 #include "drill/code_drill.h"
@@ -74,6 +75,9 @@ private:
     void OnDictionary();
     void OnSystemHelp();
     std::optional<INT_PTR> OnDestroy(WPARAM wp, LPARAM lp);
+    void OnMusicChoice();
+    std::optional<INT_PTR> OnMusicNotify(WPARAM wp, LPARAM lp);
+    void DoMusic(const qope::MusicActions& actions);
     void FocusCodeEdit();
 
     // What the window shows, drawn from its state.
@@ -117,6 +121,10 @@ private:
     static constexpr UINT kHelpDisplayTopic = 0x0000, kHelpCloseAll = 0x0012;
     HtmlHelpFn m_htmlHelp = nullptr;
     bool m_helpTried = false;
+
+    // The background music and the number of pieces it tried to open.
+    qope::MusicSequence m_music;
+    long long m_musicOpens = 0;
 
     // For the benchmarks.
     qope::TimingLog m_rightAnswerTimes;

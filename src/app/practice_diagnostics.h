@@ -28,6 +28,10 @@ enum PracticeQuery : unsigned {
     kPaintMedianMicros,
     kPaintWorstMicros,
     kPaintCount,
+    // How many times a music piece was opened (the device may have refused it), and the
+    // MCI device open now (0 none).
+    kMusicOpens,
+    kMusicDevice,
 };
 
 }  // namespace qope
