@@ -85,11 +85,10 @@ bool Capture::SaveBmp(const std::wstring& path) const {
     return true;
 }
 
-std::wstring ExePath() {
+std::wstring PathFromEnv(const wchar_t* name) {
     wchar_t buffer[MAX_PATH] = {};
-    ::GetEnvironmentVariableW(L"QOPE_EXE", buffer, MAX_PATH);
+    ::GetEnvironmentVariableW(name, buffer, MAX_PATH);
     std::wstring path = buffer;
-    // ctest hands over a Unix path; Wine sees the Unix root as drive Z:.
     if (!path.empty() && path[0] == L'/') {
         for (auto& ch : path)
             if (ch == L'/') ch = L'\\';
@@ -97,6 +96,8 @@ std::wstring ExePath() {
     }
     return path;
 }
+
+std::wstring ExePath() { return PathFromEnv(L"QOPE_EXE"); }
 
 namespace {
 

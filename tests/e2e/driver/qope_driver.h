@@ -114,6 +114,9 @@ private:
 };
 
 std::wstring ExePath();
+// A path handed over in an environment variable, as Wine sees it: ctest hands over Unix
+// paths, and Wine sees the Unix root as drive Z:.
+std::wstring PathFromEnv(const wchar_t* name);
 
 // A code-table file of the install tree changed for one test and put back afterwards.
 class InstalledFileChange {

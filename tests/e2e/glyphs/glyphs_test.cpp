@@ -39,15 +39,7 @@ protected:
     void SetUp() override {
         qope = Qope::Start();
         ASSERT_TRUE(qope) << "qope.exe did not show its main window";
-        wchar_t buffer[MAX_PATH] = {};
-        ::GetEnvironmentVariableW(L"QOPE_GLYPH_PROBE", buffer, MAX_PATH);
-        std::wstring path = buffer;
-        // ctest hands over a Unix path; Wine sees the Unix root as drive Z:.
-        if (!path.empty() && path[0] == L'/') {
-            for (auto& ch : path)
-                if (ch == L'/') ch = L'\\';
-            path = L"Z:" + path;
-        }
+        const std::wstring path = e2e::PathFromEnv(L"QOPE_GLYPH_PROBE");
         library = ::LoadLibraryW(path.c_str());
         ASSERT_TRUE(library) << "no glyph probe at QOPE_GLYPH_PROBE";
         const auto proc = reinterpret_cast<HOOKPROC>(

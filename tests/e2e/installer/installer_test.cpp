@@ -19,18 +19,7 @@ namespace fs = std::filesystem;
 const fs::path kInstall = L"C:\\Program Files\\zel\\qope";
 const wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Qope";
 
-// A path ctest hands over (Unix) as Wine sees it.
-fs::path FromEnv(const wchar_t* name) {
-    wchar_t buffer[1024] = {};
-    ::GetEnvironmentVariableW(name, buffer, 1024);
-    std::wstring path = buffer;
-    if (!path.empty() && path[0] == L'/') {
-        for (auto& ch : path)
-            if (ch == L'/') ch = L'\\';
-        path = L"Z:" + path;
-    }
-    return path;
-}
+fs::path FromEnv(const wchar_t* name) { return e2e::PathFromEnv(name); }
 
 std::string Bytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
