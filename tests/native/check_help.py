@@ -2,9 +2,14 @@
 """Compiles the help sources with chmcmd, unpacks the result with extract_chmLib and checks
 what HTML Help will read from it: the pages as written (GBK, declared so), the settings
 the viewer opens with, a contents that lists every page, an index, and links that all
-resolve, down to the anchor.
+resolve, down to the anchor; and that every example code the pages show is a code of
+that character or word in Qope's own tables of that edition.
 
-usage: check_help.py HELP_SOURCE_DIR WORK_DIR
+An example is written <span class="wb">王 GGGG</span> (86) or <span class="wb98">…</span>
+(98): the item, a blank, the keys typed before the space bar. In a table whose row already
+names the item, the item may stand in the title: <span class="wb" title="时">JF</span>.
+
+usage: check_help.py HELP_SOURCE_DIR WORK_DIR SELECTFILES_DIR CODE_TABLES_DEF
 """
 import html.parser
 import os
@@ -16,6 +21,7 @@ import subprocess
 import sys
 
 LCID_CHINESE_PRC = 0x0804  # the viewer decodes contents and index in this code page (936)
+EXAMPLE_CLASSES = {'wb': 86, 'wb98': 98}
 
 
 def read_hhp(text):
@@ -42,6 +48,7 @@ class Page(html.parser.HTMLParser):
         super().__init__(convert_charrefs=True)
         self.links, self.anchors, self.entries = [], set(), []
         self.title, self.charset, self._in_title, self._entry = '', None, False, None
+        self.examples, self._example = [], None   # (edition, text) of each example span
         self.feed(text)
         self.close()
 
@@ -59,6 +66,8 @@ class Page(html.parser.HTMLParser):
             self.charset = (m.group(1) if m else '').lower() or self.charset
         if tag == 'title':
             self._in_title = True
+        if tag == 'span' and a.get('class') in EXAMPLE_CLASSES:
+            self._example = [EXAMPLE_CLASSES[a['class']], a['title'] + ' ' if a.get('title') else '']
         if tag == 'object' and a.get('type', '').lower() == 'text/sitemap':
             self._entry = {}
         if tag == 'param' and self._entry is not None:
@@ -67,6 +76,9 @@ class Page(html.parser.HTMLParser):
     def handle_endtag(self, tag):
         if tag == 'title':
             self._in_title = False
+        if tag == 'span' and self._example is not None:
+            self.examples.append(tuple(self._example))
+            self._example = None
         if tag == 'object' and self._entry is not None:
             self.entries.append(self._entry)
             self._entry = None
@@ -74,6 +86,47 @@ class Page(html.parser.HTMLParser):
     def handle_data(self, data):
         if self._in_title:
             self.title += data
+        if self._example is not None:
+            self._example[1] += data
+
+
+def table_codes(selectfiles, definition):
+    """edition -> item -> every code the tables give it (full, short and word codes)."""
+    row = re.compile(r'^QOPE_CODE_TABLE\(\s*\d+,\s*(\d+),\s*(PAIRED|COMBINED),\s*"([^"]*)",'
+                     r'\s*"([^"]*)",\s*(\d+),')
+    codes = {86: {}, 98: {}}
+
+    def records(name):
+        return open(os.path.join(selectfiles, name), 'rb').read().decode('gbk').split('\r\n')
+
+    for line in open(definition, encoding='utf-8'):
+        m = row.match(line)
+        if not m:
+            continue
+        edition, layout, item_file, code_file, width = m.groups()
+        if layout == 'PAIRED':
+            pairs = zip(records(code_file), records(item_file))
+        else:
+            pairs = ((r[:int(width)], r[int(width):]) for r in records(item_file))
+        for code, item in pairs:
+            if item.strip():
+                codes[int(edition)].setdefault(item.strip(), set()).add(code.strip().upper())
+    return codes
+
+
+def check_examples(pages, parsed, codes, errors):
+    count = 0
+    for page in pages:
+        for edition, text in parsed[page].examples:
+            count += 1
+            m = re.fullmatch(r'\s*(\S+) ([A-Y]{1,4})\s*', text)
+            if not m:
+                errors.append(f'{page}: example "{text}" is not "item CODE"')
+            elif m.group(2) not in codes[edition].get(m.group(1), ()):
+                known = ' '.join(sorted(codes[edition].get(m.group(1), ()))) or 'no code'
+                errors.append(f'{page}: {m.group(1)} {m.group(2)} is not a {edition} code '
+                              f'(the tables: {known})')
+    return count
 
 
 def gbk_text(name, data, errors):
@@ -107,7 +160,7 @@ def c_string(data, offset=0):
     return data[offset:data.index(b'\0', offset)] if b'\0' in data[offset:] else data[offset:]
 
 
-def main(source, work):
+def main(source, work, selectfiles, definition):
     errors = []
     project = open(os.path.join(source, 'qope.hhp'), 'rb').read()
     options, files = read_hhp(gbk_text('qope.hhp', project, errors))
@@ -140,6 +193,8 @@ def main(source, work):
             continue
         if data != open(os.path.join(source, name), 'rb').read():
             errors.append(f'{name}: stored differently from the source')
+        if not name.endswith(('.htm', '.html', '.hhc', '.hhk')):
+            continue    # pictures and the style sheet: stored as they are
         parsed[name] = Page(gbk_text(name, data, errors))
         if parsed[name].charset not in ('gb2312', 'gbk'):
             errors.append(f'{name}: declares charset {parsed[name].charset}, not gb2312')
@@ -202,22 +257,31 @@ def main(source, work):
         if page not in listed:
             errors.append(f'{page}: not in the contents {toc}')
 
-    # Pages: a title for the viewer's caption, links that resolve.
+    # Pages: a title for the viewer's caption, links that resolve, no line broken between
+    # two Chinese characters (the browser shows the break as a blank between them).
+    wide = '[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]'
     for page in pages:
+        text = open(os.path.join(source, page), 'rb').read().decode('gbk', 'replace')
+        for m in re.finditer(f'{wide}\r?\n\\s*{wide}', text):
+            errors.append(f'{page}: a line break between Chinese characters shows as a blank: '
+                          f'{m.group(0)!r}')
         if not parsed[page].title.strip():
             errors.append(f'{page}: no title')
         for link in parsed[page].links:
             resolve(link, page, page)
+
+    examples = check_examples(pages, parsed, table_codes(selectfiles, definition), errors)
 
     for e in errors:
         print('help:', e)
     if errors:
         sys.exit(f'{len(errors)} fault(s) in {chm_name}')
     print(f'help: {chm_name} holds {len(pages)} page(s), {len(parsed[toc].entries)} contents and '
-          f'{len(parsed[index].entries)} index entries, all links resolve')
+          f'{len(parsed[index].entries)} index entries, all links resolve, '
+          f'{examples} example codes match the tables')
 
 
 if __name__ == '__main__':
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 5:
         sys.exit(__doc__)
-    main(sys.argv[1], sys.argv[2])
+    main(*sys.argv[1:])

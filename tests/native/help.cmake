@@ -1,7 +1,9 @@
 # The help file: data/help compiled with chmcmd and unpacked with extract_chmLib holds the
 # pages as written, the settings the viewer opens with, contents listing every page, an
-# index, and links that all resolve (tests/native/check_help.py).
+# index, links that all resolve and example codes that match the code tables
+# (tests/native/check_help.py).
 add_test(NAME help.chm
   COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/check_help.py ${QOPE_ROOT}/data/help
-          ${CMAKE_CURRENT_BINARY_DIR}/help_chm)
+          ${CMAKE_CURRENT_BINARY_DIR}/help_chm ${QOPE_ROOT}/data/selectfiles
+          ${QOPE_ROOT}/src/drill/code_tables.def)
 set_tests_properties(help.chm PROPERTIES TIMEOUT 60)

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Draws every picture of Qope's windows, its icon and its cursor.
 
-    /usr/bin/python3 tools/art/generate.py [--out DIR] [--preview DIR]
+    /usr/bin/python3 tools/art/generate.py [--out DIR] [--help-out DIR] [--preview DIR]
 
 --out      where the resource files go (default src/res/art, committed)
+--help-out where the help file's pictures go (default data/help/images, committed)
 --preview  also write contact sheets and window mock-ups as PNG there
 
 Deterministic: no timestamps, fixed order, fixed quantisation; tools/art/check.py
@@ -22,10 +23,11 @@ HERE = Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
 sys.path.insert(0, str(HERE))
 
-from qopeart import (background, buttons, catalogue, cursor, icon, keycaps, keymap,  # noqa: E402
-                     layout, resources, rootmaps, rootpictures, titles, writers)
+from qopeart import (background, buttons, catalogue, cursor, helppictures, icon,  # noqa: E402
+                     keycaps, keymap, layout, resources, rootmaps, rootpictures, titles, writers)
 
-OUTPUT_SUFFIXES = {".bmp", ".ico", ".cur", ".rc"}
+OUTPUT_SUFFIXES = {".bmp", ".ico", ".cur", ".rc", ".png"}
+HELP_PICTURES = ROOT / "data" / "help" / "images"
 
 
 def build() -> dict:
@@ -35,6 +37,8 @@ def build() -> dict:
     faces = {ed: keymap.faces(cat, ed) for ed in catalogue.EDITIONS}
     keys = keymap.draw_all(cat, faces)
     caps = keycaps.load(ROOT)
+    cap_pictures = keycaps.draw_all(caps, faces)
+    maps = rootmaps.draw_all(cat, faces)
     return {
         "window": window,
         "button_pictures": buttons.draw_all(list(window.buttons)),
@@ -48,8 +52,9 @@ def build() -> dict:
         "root_pictures": {rid: pic for rid, (_, pic) in rootpictures.draw_all(cat).items()},
         "strip": writers.to_palette(rootpictures.strip(), [rootpictures.GROUND]),
         "key_caps": caps,
-        "cap_pictures": keycaps.draw_all(caps, faces),
-        "rootmaps": rootmaps.draw_all(cat, faces),
+        "cap_pictures": cap_pictures,
+        "rootmaps": maps,
+        "help_pictures": helppictures.draw_all(maps, cap_pictures, caps),
     }
 
 
@@ -107,6 +112,19 @@ def write(drawn: dict, out: Path) -> list[Path]:
     return written
 
 
+def write_help(drawn: dict, out: Path) -> list[Path]:
+    """The help pages' pictures, PNG; nothing else lives in that folder."""
+    out.mkdir(parents=True, exist_ok=True)
+    written = []
+    for name, pic in sorted(drawn["help_pictures"].items()):
+        path = out / name
+        path.write_bytes(helppictures.png_bytes(pic))
+        written.append(path)
+    for old in set(outputs(out)) - set(written):
+        old.unlink()
+    return written
+
+
 def outputs(folder: Path) -> list[Path]:
     """The generator's files in folder and its subfolders."""
     return sorted(p for p in folder.rglob("*") if p.is_file() and p.suffix in OUTPUT_SUFFIXES)
@@ -159,12 +177,15 @@ def preview(drawn: dict, folder: Path) -> None:
 def main() -> int:
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--out", type=Path, default=ROOT / "src" / "res" / "art")
+    ap.add_argument("--help-out", type=Path, default=HELP_PICTURES)
     ap.add_argument("--preview", type=Path)
     args = ap.parse_args()
     start = time.monotonic()
     drawn = build()
     files = write(drawn, args.out)
-    print(f"art: {len(files)} files in {args.out} ({time.monotonic() - start:.1f} s)")
+    pictures = write_help(drawn, args.help_out)
+    print(f"art: {len(files)} files in {args.out}, {len(pictures)} in {args.help_out} "
+          f"({time.monotonic() - start:.1f} s)")
     if args.preview:
         preview(drawn, args.preview)
     return 0
