@@ -14,6 +14,7 @@ from . import fonts, keycaps, rootmaps
 from .paint import shade
 
 CAP_SCALE = 2
+PAGE = (255, 255, 255)     # the pages' ground, round the caps' corners
 
 # -- the finger chart ----------------------------------------------------------------------
 
@@ -108,10 +109,20 @@ def draw_all(rootmap_pictures: dict, cap_pictures: dict, caps) -> dict[str, Imag
         if c.key == keycaps.SPACE:
             continue
         for ed in (86, 98):
-            pic = cap_pictures[str(c.ids[ed])]
+            pic = _on_page(cap_pictures[str(c.ids[ed])])
             out[f"cap{ed}_{c.key}.png"] = pic.resize(
                 (pic.width * CAP_SCALE, pic.height * CAP_SCALE), Image.NEAREST)
     out["fingers.png"] = fingers().quantize(64, dither=Image.Dither.NONE)
+    return out
+
+
+def _on_page(cap: Image.Image) -> Image.Image:
+    """The cap with the lookup window's blue ground in its corners turned to the page's."""
+    out = cap.copy()
+    palette = out.getpalette()
+    index = [tuple(palette[i:i + 3]) for i in range(0, len(palette), 3)].index(keycaps.GROUND)
+    palette[3 * index:3 * index + 3] = PAGE
+    out.putpalette(palette)
     return out
 
 
