@@ -730,6 +730,7 @@ long long CPracticeDlg::OnDiagnostics(unsigned query) {
     case qope::kPaintCount: return static_cast<long long>(m_paintTimes.Count());
     case qope::kMusicOpens: return m_musicOpens;
     case qope::kMusicDevice: return m_music.Device();
+    case qope::kHandCursor: return reinterpret_cast<std::intptr_t>(qope::HandCursor());
     case qope::kTimeRootRepaint: {
         const Stopwatch watch;
         for (HWND line : {Item(IDC_COMPARE_TEXT), Item(IDC_INPUT_TEXT)})

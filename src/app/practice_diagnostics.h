@@ -32,6 +32,8 @@ enum PracticeQuery : unsigned {
     // MCI device open now (0 none).
     kMusicOpens,
     kMusicDevice,
+    // The program's hand cursor, to compare with the cursor the system shows.
+    kHandCursor,
 };
 
 }  // namespace qope

@@ -1,7 +1,7 @@
 // The background music through the running program: the choice window opened from the
 // menu, its radios and the number it shows, 确定 and 放弃; the piece last started shows
 // again even though the device here cannot play it; end-of-piece notices that are not a
-// successful end of the open device start nothing.
+// successful end of the open device start nothing; the hand cursor over its buttons.
 #include "app/PracticeDlgRes.h"
 #include "app/practice_diagnostics.h"
 #include "common/MusicDlgRes.h"
@@ -64,6 +64,14 @@ TEST_F(Music, ChoiceOkCancelAndNoticesThatStartNothing) {
         ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&radio), 2);
         EXPECT_GT(shot.Count(radio, RGB(255, 0, 255)), 20);
     }
+
+    // The hand over the buttons, the arrow over the number shown.
+    qope->PointAt(::GetDlgItem(dialog, IDOK));
+    EXPECT_TRUE(qope->ShowsHandCursor());
+    qope->PointAt(::GetDlgItem(dialog, IDC_MUSIC_SHOWN));
+    EXPECT_FALSE(qope->ShowsHandCursor());
+    qope->PointAt(::GetDlgItem(dialog, IDC_MUSIC_12));
+    EXPECT_TRUE(qope->ShowsHandCursor());
 
     // A piece button leaves the loop mode as chosen.
     qope->Click(::GetDlgItem(dialog, IDC_MUSIC_ONE_PIECE));

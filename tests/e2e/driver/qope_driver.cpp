@@ -1,6 +1,7 @@
 #include "driver/qope_driver.h"
 
 #include "app/PracticeDlgRes.h"
+#include "app/practice_diagnostics.h"
 #include "drill/code_table.h"
 #include "roots/root_catalogue.h"
 #include "win/diagnostics.h"
@@ -241,9 +242,9 @@ void Qope::Key(WORD virtualKey) const {
     Settle();
 }
 
-void Qope::Click(HWND window) const {
-    // The click goes to whatever is under the pointer: make the window's dialog the top
-    // one, move there, and press only once the system sees the pointer over the window.
+void Qope::PointAt(HWND window) const {
+    // Input goes to whatever is under the pointer: make the window's dialog the top one,
+    // move there, and come back only once the system sees the pointer over the window.
     ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
     Settle();
     RECT rect{};
@@ -268,12 +269,25 @@ void Qope::Click(HWND window) const {
         return cursor.x == at.x && cursor.y == at.y && ::WindowFromPoint(at) == window;
     }, 2s);
     Settle();
+}
+
+void Qope::Click(HWND window) const {
+    PointAt(window);
     INPUT press[2] = {};
     for (auto& i : press) i.type = INPUT_MOUSE;
     press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     ::SendInput(2, press, sizeof press[0]);
     Settle();
+}
+
+bool Qope::ShowsHandCursor() const {
+    // Cursor handles are the system's, the same in every process; the image behind one is
+    // not readable from another process under Wine, so the program names its own.
+    CURSORINFO shown{sizeof shown};
+    return ::GetCursorInfo(&shown) && shown.hCursor &&
+           static_cast<long>(reinterpret_cast<std::intptr_t>(shown.hCursor)) ==
+               Diagnostics(qope::kHandCursor);
 }
 
 void Qope::Settle() const {

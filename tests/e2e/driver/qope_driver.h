@@ -70,7 +70,11 @@ public:
     // The same keys in one go, then one wait: for typing whole answers quickly.
     void TypeKeys(const std::wstring& text) const;
     void Key(WORD virtualKey) const;
+    // Moves the pointer onto the middle of the window, as a user would.
+    void PointAt(HWND window) const;
     void Click(HWND window) const;
+    // Whether the system shows the program's hand cursor now.
+    bool ShowsHandCursor() const;
     void BringToFront() const;
     // Waits until the program has handled what was sent so far.
     void Settle() const;
