@@ -5,7 +5,8 @@
 #  - drills (tests/bench/drill_bench.cpp): timings measured inside the program (a right
 #    answer with its key hint painted, a set start with its file reads, a root batch start,
 #    the root rows repainted) and key round trips from another process (a right key in an
-#    all-roots batch beside a key the code field drops).
+#    all-roots batch beside a key the code field drops);
+#  - the installer: its size, and a silent install and uninstall (5 rounds each).
 # Prints figures; judges nothing.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
@@ -26,4 +27,19 @@ wine "$(qope_winpath build/win/tests/bench/startup_bench.exe)" "$qope" "$minimal
 echo
 echo "== drills"
 QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/bench/drill_bench.exe)" 2>/dev/null
+echo
+echo "== installer"
+setup=build/win/src/qope-setup.exe
+echo "qope-setup.exe: $(stat -c %s "$setup") bytes"
+ms() { echo $(( $(date +%s%N) / 1000000 )); }
+for round in 1 2 3 4 5; do
+  rm -rf "$QOPE_INSTALL_ROOT_UNIX"
+  t=$(ms); wine "$(qope_winpath "$setup")" /S; installed=$(( $(ms) - t ))
+  # _?= keeps the uninstaller in place, so wine returns when it is done.
+  t=$(ms); wine "$QOPE_INSTALL_ROOT_UNIX/uninstall.exe" /S '_?=C:\Program Files\zel\qope'
+  echo "round $round: silent install $installed ms, silent uninstall $(( $(ms) - t )) ms (wine start included)"
+done
+# The drills above read the data tree from the install root: put it back.
+rm -rf "$QOPE_INSTALL_ROOT_UNIX"
+qope_wine_install_data >/dev/null
 qope_wine_session_end
