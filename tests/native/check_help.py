@@ -9,7 +9,7 @@ An example is written <span class="wb">王 GGGG</span> (86) or <span class="wb98
 (98): the item, a blank, the keys typed before the space bar. In a table whose row already
 names the item, the item may stand in the title: <span class="wb" title="时">JF</span>.
 
-usage: check_help.py HELP_SOURCE_DIR WORK_DIR SELECTFILES_DIR CODE_TABLES_DEF
+usage: check_help.py HELP_SOURCE_DIR WORK_DIR QOPE_ROOT
 """
 import html.parser
 import os
@@ -90,27 +90,24 @@ class Page(html.parser.HTMLParser):
             self._example[1] += data
 
 
-def table_codes(selectfiles, definition):
-    """edition -> item -> every code the tables give it (full, short and word codes)."""
-    row = re.compile(r'^QOPE_CODE_TABLE\(\s*\d+,\s*(\d+),\s*(PAIRED|COMBINED),\s*"([^"]*)",'
-                     r'\s*"([^"]*)",\s*(\d+),')
-    codes = {86: {}, 98: {}}
+def table_codes(root):
+    """edition -> item -> every code the tables give it (full, short and word codes), read
+    from data/selectfiles in the layouts the code-table generator writes."""
+    sys.path.insert(0, os.path.join(root, 'tools', 'codetables'))
+    import make_codetables
+    selectfiles, codes = os.path.join(root, 'data', 'selectfiles'), {86: {}, 98: {}}
 
     def records(name):
         return open(os.path.join(selectfiles, name), 'rb').read().decode('gbk').split('\r\n')
 
-    for line in open(definition, encoding='utf-8'):
-        m = row.match(line)
-        if not m:
-            continue
-        edition, layout, item_file, code_file, width = m.groups()
-        if layout == 'PAIRED':
-            pairs = zip(records(code_file), records(item_file))
+    for row in make_codetables.read_rows():
+        if row.layout == 'PAIRED':
+            pairs = zip(records(row.code_file), records(row.item_file))
         else:
-            pairs = ((r[:int(width)], r[int(width):]) for r in records(item_file))
+            pairs = ((r[:row.code_width], r[row.code_width:]) for r in records(row.item_file))
         for code, item in pairs:
             if item.strip():
-                codes[int(edition)].setdefault(item.strip(), set()).add(code.strip().upper())
+                codes[row.edition].setdefault(item.strip(), set()).add(code.strip().upper())
     return codes
 
 
@@ -160,7 +157,7 @@ def c_string(data, offset=0):
     return data[offset:data.index(b'\0', offset)] if b'\0' in data[offset:] else data[offset:]
 
 
-def main(source, work, selectfiles, definition):
+def main(source, work, root):
     errors = []
     project = open(os.path.join(source, 'qope.hhp'), 'rb').read()
     options, files = read_hhp(gbk_text('qope.hhp', project, errors))
@@ -270,7 +267,7 @@ def main(source, work, selectfiles, definition):
         for link in parsed[page].links:
             resolve(link, page, page)
 
-    examples = check_examples(pages, parsed, table_codes(selectfiles, definition), errors)
+    examples = check_examples(pages, parsed, table_codes(root), errors)
 
     for e in errors:
         print('help:', e)
@@ -282,6 +279,6 @@ def main(source, work, selectfiles, definition):
 
 
 if __name__ == '__main__':
-    if len(sys.argv) != 5:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
     main(*sys.argv[1:])
