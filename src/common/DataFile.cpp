@@ -22,6 +22,12 @@ bool DataFile::ReadAt(std::int64_t offset, char* buffer, int count) {
     return ::ReadFile(file_, buffer, static_cast<DWORD>(count), &read, nullptr) && read == static_cast<DWORD>(count);
 }
 
+std::int64_t DataFile::Size() {
+    LARGE_INTEGER size{};
+    if (file_ == INVALID_HANDLE_VALUE || !::GetFileSizeEx(file_, &size)) return -1;
+    return size.QuadPart;
+}
+
 void ReportFileError(HWND owner, std::string_view path) {
     std::string text = "无法打开文件 ";
     text += path;

@@ -2,7 +2,7 @@
 // wide file API, and the two reports of a file the learner is shown.
 #pragma once
 
-#include "drill/code_table.h"
+#include "common/record_source.h"
 
 #include <windows.h>
 
@@ -20,6 +20,7 @@ public:
 
     bool Open() const { return file_ != INVALID_HANDLE_VALUE; }
     bool ReadAt(std::int64_t offset, char* buffer, int count) override;
+    std::int64_t Size() override;
 
 private:
     HANDLE file_;

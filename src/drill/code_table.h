@@ -5,6 +5,8 @@
 // fields and the code fields, each concatenated in record order.
 #pragma once
 
+#include "common/record_source.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -36,15 +38,6 @@ int CodeRecordLength(const CodeTableFile& table);
 // The start record of a set: seconds (0-59) × the next rand() value, modulo N; always
 // 0 .. N - 1.
 int ChooseStartIndex(int seconds, int randomValue, int starts);
-
-// A file opened for reading by seek and read. The window opens files through the
-// system; the tests through the C library.
-class RecordSource {
-public:
-    virtual ~RecordSource() = default;
-    // Reads `count` bytes at `offset`; false when the file ends before them.
-    virtual bool ReadAt(std::int64_t offset, char* buffer, int count) = 0;
-};
 
 struct CodeTable {
     std::string items;  // 28 item fields

@@ -20,6 +20,7 @@ using qope::DictPattern;
 struct CountingSource : qope::RecordSource {
     explicit CountingSource(const std::string& path) : file(path) {}
     bool ReadAt(std::int64_t offset, char* buffer, int count) override { return ++reads, file.ReadAt(offset, buffer, count); }
+    std::int64_t Size() override { return file.Size(); }
     StdioSource file;
     int reads = 0;
 };

@@ -1,7 +1,7 @@
 // A record source over a file of the test's file system.
 #pragma once
 
-#include "drill/code_table.h"
+#include "common/record_source.h"
 
 #include <cstdio>
 #include <string>
@@ -18,6 +18,10 @@ public:
     bool ReadAt(std::int64_t offset, char* buffer, int count) override {
         if (!file_ || std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) return false;
         return std::fread(buffer, 1, static_cast<size_t>(count), file_) == static_cast<size_t>(count);
+    }
+    std::int64_t Size() override {
+        if (!file_ || std::fseek(file_, 0, SEEK_END) != 0) return -1;
+        return std::ftell(file_);
     }
 
 private:
