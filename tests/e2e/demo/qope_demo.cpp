@@ -1,6 +1,7 @@
 // A short scripted session for the run command: starts Qope, switches to the 98 edition
 // and back, opens the version history, then runs a full-code drill and a root batch on the
-// keyboard map in each edition, looks codes up, and writes a screenshot (BMP) after each step into the
+// keyboard map in each edition, looks codes up, opens the dictionary, the music choice and the
+// about box, and writes a screenshot (BMP) after each step into the
 // folder named on the command line.
 #include "driver/qope_driver.h"
 #include "app/PracticeDlgRes.h"
@@ -85,6 +86,26 @@ int wmain(int argc, wchar_t** argv) {
         qope->TypeKeys(L"azzz");
         ok &= shot(dictionary, L"12-dictionary-azzz");
         ::SendMessageW(dictionary, WM_COMMAND, IDOK, 0);
+        qope->Settle();
+    } else {
+        ok = false;
+    }
+
+    // The music choice and the about box.
+    qope->PostCommand(ID_MUSIC_CHOICE);
+    if (HWND music = qope->WaitForDialog(L"背景音乐选择")) {
+        qope->Settle();
+        ok &= shot(music, L"13-music");
+        ::SendMessageW(music, WM_COMMAND, IDCANCEL, 0);
+        qope->Settle();
+    } else {
+        ok = false;
+    }
+    qope->PostSysCommand(IDM_ABOUTBOX);
+    if (HWND about = qope->WaitForDialog(L"关于 Qope")) {
+        qope->Settle();
+        ok &= shot(about, L"14-about");
+        ::SendMessageW(about, WM_COMMAND, IDOK, 0);
         qope->Settle();
     } else {
         ok = false;
