@@ -2,17 +2,15 @@
 
 #include "app/practice_diagnostics.h"
 #include "common/AboutDlg.h"
-#include "common/DataFile.h"
+#include "common/CodeTableFiles.h"
 #include "common/MusicDlg.h"
 #include "common/VersionHistoryDlg.h"
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
-#include "drill/key_hint.h"
+#include "common/stopwatch.h"
 #include "lookup/CodeLookupDlg.h"
 #include "lookup/DictionaryDlg.h"
-#include "lookup/code_lookup.h"
 #include "win/back_buffer.h"
-#include "win/gdi.h"
 #include "win/text.h"
 #include "win/ui.h"
 
@@ -23,7 +21,7 @@
 
 namespace {
 
-constexpr win::ButtonSpec kPictureButtons[] = {
+constexpr win::PictureButton kPictureButtons[] = {
 #define QOPE_PICTURE_BUTTON(id, base, x, y, label) {id, L##base},
 #include "app/practice_buttons.def"
 #undef QOPE_PICTURE_BUTTON
@@ -59,55 +57,39 @@ constexpr COLORREF kWhite = RGB(255, 255, 255), kCyan = RGB(0, 255, 255), kMagen
                    kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0),
                    kYellow = RGB(255, 255, 0);
 
-// Labels in Arial 16 and in Impact 12. The status line is drawn apart: opaque yellow ground.
-constexpr qope::LabelColour kArialLabels[] = {
-    {IDC_LABEL_CHOOSE, kWhite},   {IDC_LABEL_TIMING, kWhite},    {IDC_LABEL_SECONDS, kWhite},
-    {IDC_LABEL_COMPARE, kCyan},   {IDC_LABEL_INPUT, kMagenta},   {IDC_LABEL_CODE, kRed},
-    {IDC_LABEL_USE_TIME, kBlue},  {IDC_LABEL_SPEED, kGreen},     {IDC_LABEL_SPEED_UNIT, kGreen},
+// The window's look: its ground and pictures it paints itself; labels in Arial 16 and
+// Impact 12, the status line on an opaque yellow ground; the hand over every picture button.
+enum { kImpact12, kArial16 };
+constexpr win::PointFont kFonts[] = {{12, L"Impact"}, {16, L"Arial"}};
+constexpr win::LabelStyle kLabels[] = {
+    {IDC_LABEL_CHOOSE, kWhite, kArial16},   {IDC_LABEL_TIMING, kWhite, kArial16},
+    {IDC_LABEL_SECONDS, kWhite, kArial16},  {IDC_LABEL_COMPARE, kCyan, kArial16},
+    {IDC_LABEL_INPUT, kMagenta, kArial16},  {IDC_LABEL_CODE, kRed, kArial16},
+    {IDC_LABEL_USE_TIME, kBlue, kArial16},  {IDC_LABEL_SPEED, kGreen, kArial16},
+    {IDC_LABEL_SPEED_UNIT, kGreen, kArial16}, {IDC_CREDIT, kCyan, kImpact12},
+    {IDC_LABEL_CORRECT_RATE, kBlue, kImpact12}, {IDC_LABEL_ERROR_RATE, kRed, kImpact12},
+    {IDC_STATUS, kRed, kArial16, true, kYellow},
 };
-constexpr qope::LabelColour kImpactLabels[] = {
-    {IDC_CREDIT, kCyan}, {IDC_LABEL_CORRECT_RATE, kBlue}, {IDC_LABEL_ERROR_RATE, kRed},
+constexpr int kHandCursorIds[] = {
+#define QOPE_PICTURE_BUTTON(id, base, x, y, label) id,
+#include "app/practice_buttons.def"
+#undef QOPE_PICTURE_BUTTON
 };
+constexpr win::Look kLook{win::Ground::None, 0, kFonts, kLabels, kHandCursorIds, qope::HandCursor};
 
 constexpr int kUsKeyboardReorder = KLF_REORDER;
-constexpr int kKeyPictureSize = 70;
-constexpr RECT kPictureArea = {CPracticeDlg::kPictureX, CPracticeDlg::kPictureY,
-                               CPracticeDlg::kPictureX + CPracticeDlg::kPictureWidth,
-                               CPracticeDlg::kPictureY + CPracticeDlg::kPictureHeight};
 
+using Pictures = CPracticePictures;
 using Rows = qope::RootRowLayout;
 
-RECT KeyRect(char letter) {
-    const qope::KeyPicture* key = qope::FindKeyPicture(letter);
-    if (!key) return RECT{};
-    return RECT{key->x, key->y, key->x + kKeyPictureSize, key->y + kKeyPictureSize};
-}
-
-RECT CellRect(int i, int y) { return RECT{Rows::CellX(i), y, Rows::CellX(i) + Rows::kCell, y + Rows::kCell}; }
-
-// Microseconds since `start`, for the benchmarks.
-class Stopwatch {
-public:
-    Stopwatch() { ::QueryPerformanceCounter(&start_); }
-    std::int64_t Micros() const {
-        LARGE_INTEGER now{}, frequency{};
-        ::QueryPerformanceCounter(&now);
-        ::QueryPerformanceFrequency(&frequency);
-        return (now.QuadPart - start_.QuadPart) * 1000000 / frequency.QuadPart;
-    }
-
-private:
-    LARGE_INTEGER start_{};
-};
-
 }  // namespace
+
+const win::Look* CPracticeDlg::GetLook() const { return &kLook; }
 
 std::span<const win::MessageRoute> CPracticeDlg::MessageRoutes() const {
     static const win::MessageRoute routes[] = {
         win::OnMessage(WM_PAINT, &CPracticeDlg::OnPaint),
         win::OnMessage(WM_ERASEBKGND, &CPracticeDlg::OnEraseBackground),
-        win::OnMessage(WM_TIMER, &CPracticeDlg::OnTimer),
-        win::OnMessage(WM_SETCURSOR, &CPracticeDlg::OnSetCursor),
         win::OnMessage(WM_SYSCOMMAND, &CPracticeDlg::OnSysCommand),
         win::OnMessage(WM_QUERYDRAGICON, &CPracticeDlg::OnQueryDragIcon),
         win::OnMessage(WM_DESTROY, &CPracticeDlg::OnDestroy),
@@ -154,9 +136,13 @@ bool CPracticeDlg::OnInitDialog() {
     Bind(m_rowAnswer, IDC_INPUT_TEXT);
     Bind(m_barCorrect, IDC_CORRECT_BAR);
     Bind(m_barError, IDC_ERROR_BAR);
-    m_rowQuestion.showsRow = m_rowAnswer.showsRow = [this] { return RootRowsShown(); };
-    m_rowQuestion.paintRow = [this](HDC dc, const RECT& area) { DrawRootRow(dc, area, false); };
-    m_rowAnswer.paintRow = [this](HDC dc, const RECT& area) { DrawRootRow(dc, area, true); };
+    // During a root batch the two display lines show the rows, which cover them whole.
+    for (win::OverlayControl* line : {&m_rowQuestion, &m_rowAnswer}) {
+        line->overlaid = [this] { return RootRowsShown(); };
+        line->drawsOwnLook = false;
+    }
+    m_rowQuestion.paintOver = [this](HDC dc, const RECT& area) { PaintRootRow(dc, area, m_rowQuestion, false); };
+    m_rowAnswer.paintOver = [this](HDC dc, const RECT& area) { PaintRootRow(dc, area, m_rowAnswer, true); };
     ::SetFocus(Item(IDC_CODE_EDIT));
 
     ActivateUsKeyboard();
@@ -188,37 +174,16 @@ bool CPracticeDlg::OnInitDialog() {
     m_buttons.OnClick(IDC_SYSHELPBUTTON, [this] { OnSystemHelp(); });
     m_editCode.onHelp = [this] { OnSystemHelp(); };
 
-    m_bmpBackground = win::LoadBitmapResource(IDB_BACKGROUND);
-    {
-        // The background stretched once over the client area: the window and the display
-        // lines over which root rows lie copy their ground from it.
-        RECT client{};
-        ::GetClientRect(Handle(), &client);
-        m_bmpGround = win::StretchedCopy(m_bmpBackground.Get(), SIZE{client.right, client.bottom});
-    }
+    m_pictures.Load(Handle());
     m_nPictureMode = 0;
     m_session.SetEdition(qope::kWubi86);
-    m_bmpKeyMap86 = win::LoadBitmapResource(IDB_KEYMAP86);
-    m_bmpKeyMap98 = win::LoadBitmapResource(IDB_KEYMAP98);
-    m_bmpTitle86 = win::LoadBitmapResource(IDB_TITLE86);
-    m_bmpTitle98 = win::LoadBitmapResource(IDB_TITLE98);
-    for (char letter = 'a'; letter <= 'y'; ++letter) {
-        if (const qope::KeyPicture* key = qope::FindKeyPicture(letter)) {
-            m_bmpKeys86[size_t(letter - 'a')] = win::LoadBitmapResource(key->id86);
-            m_bmpKeys98[size_t(letter - 'a')] = win::LoadBitmapResource(key->id98);
-        }
-    }
-    m_fontImpact12 = win::CreatePointFont(12, L"Impact");
-    m_fontArial16 = win::CreatePointFont(16, L"Arial");
-    qope::SetLabelFont(Handle(), kArialLabels, m_fontArial16.Get());
-    qope::SetLabelFont(Handle(), kImpactLabels, m_fontImpact12.Get());
-    ::SendDlgItemMessageW(Handle(), IDC_STATUS, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontArial16.Get()), FALSE);
 
     m_strStatus = qope::kNoDrillStatus;
     ::SetWindowTextW(Handle(), L" Qope ");
-    ::SetTimer(Handle(), kClockTimer, qope::UsageClock::kTickMs, nullptr);
+    m_clockTimer.Start(Handle(), kClockTimer, qope::UsageClock::kTickMs);
     m_clock.Reset();
     m_drillTimer.Reset();
+    m_music.Attach(Handle());
 
     ::SendMessageW(Item(IDC_APP_ICON), STM_SETICON, reinterpret_cast<WPARAM>(m_iconLarge.Get()), 0);
     m_bKeyHints = 1;
@@ -242,10 +207,11 @@ std::optional<INT_PTR> CPracticeDlg::OnPaint(WPARAM, LPARAM) {
         ::DrawIcon(paint.Get(), x, y, m_iconLarge.Get());
         return 0;
     }
-    const Stopwatch watch;
-    win::PaintBuffered(Handle(), [this](HDC dc, const RECT& area) {
-        DrawGround(dc, area);
-        DrawPictureArea(dc, area);
+    const qope::Stopwatch watch;
+    const std::vector<char> lit = LitKeys();
+    win::PaintBuffered(Handle(), [&](HDC dc, const RECT& area) {
+        m_pictures.DrawGround(dc, area);
+        m_pictures.DrawPictureArea(dc, area, m_session.Edition(), m_nPictureMode, lit);
     });
     m_paintTimes.Add(watch.Micros());
     return 0;
@@ -256,70 +222,32 @@ std::optional<INT_PTR> CPracticeDlg::OnEraseBackground(WPARAM wp, LPARAM) {
     if (::IsIconic(Handle())) {
         RECT client{};
         ::GetClientRect(Handle(), &client);
-        win::StretchBitmap(reinterpret_cast<HDC>(wp), client, m_bmpBackground.Get());
+        m_pictures.StretchBackground(reinterpret_cast<HDC>(wp), client);
     }
     return TRUE;
-}
-
-void CPracticeDlg::DrawGround(HDC dc, const RECT& area) const {
-    if (!m_bmpGround) return;
-    win::ScopedMemoryDC memory(::CreateCompatibleDC(dc));
-    win::SelectScope select(memory.Get(), m_bmpGround.Get());
-    ::BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.Get(), area.left,
-             area.top, SRCCOPY);
-}
-
-void CPracticeDlg::DrawPictureArea(HDC dc, const RECT& area) const {
-    if (!win::Overlap(area, kPictureArea)) return;
-    win::BitmapCopier copier(dc);
-    copier.Copy(kPictureX, kPictureY, m_nPictureMode == 0 ? TitlePicture() : KeyMapPicture(), kPictureWidth,
-                kPictureHeight);
-    const auto& keys = m_session.Edition() == qope::kWubi86 ? m_bmpKeys86 : m_bmpKeys98;
-    for (char letter : LitKeys()) {
-        const RECT rect = KeyRect(letter);
-        if (win::Overlap(area, rect))
-            copier.Copy(rect.left, rect.top, keys[size_t(letter - 'a')].Get(), kKeyPictureSize, kKeyPictureSize);
-    }
-}
-
-HBITMAP CPracticeDlg::TitlePicture() const {
-    return (m_session.Edition() == qope::kWubi86 ? m_bmpTitle86 : m_bmpTitle98).Get();
-}
-HBITMAP CPracticeDlg::KeyMapPicture() const {
-    return (m_session.Edition() == qope::kWubi86 ? m_bmpKeyMap86 : m_bmpKeyMap98).Get();
 }
 
 // The keys of the current item are lit while the map is shown and hints are on.
 std::vector<char> CPracticeDlg::LitKeys() const {
     if (m_nPictureMode != 1 || m_bKeyHints != 1) return {};
-    return m_nPracticeKind == qope::kRootDrill ? m_roots.HintKeys() : m_codes.HintKeys();
+    return m_drill.HintKeys();
 }
 
 bool CPracticeDlg::RootRowsShown() const {
-    return m_nPracticeKind == qope::kRootDrill && m_roots.Active() && m_roots.Edition() == m_session.Edition() &&
-           RootSet(m_roots.Edition()).loaded;
+    return m_drill.ShowsRootRows(m_session.Edition()) && m_pictures.RootPicturesLoaded(m_session.Edition());
 }
 
-// The question row (in 1033) or the answer row (in 1034) over the window's ground; the
-// answer row is blanked by the strip and shows the roots answered so far.
-void CPracticeDlg::DrawRootRow(HDC dc, const RECT& area, bool answers) const {
-    DrawGround(dc, area);
-    const RootPictureSet& set = RootSet(m_roots.Edition());
-    const std::vector<int>& row = m_roots.Row();
-    win::BitmapCopier copier(dc);
-    const int y = answers ? Rows::kAnswerY : Rows::kQuestionY;
-    if (answers) copier.Copy(Rows::kRowX, y, set.strip.Get(), Rows::kStripWidth, Rows::kCell);
-    const int shown = answers ? m_roots.Answered() : static_cast<int>(row.size());
-    for (int i = 0; i < shown && i < static_cast<int>(row.size()); ++i) {
-        const int index = row[size_t(i)];
-        if (index < 0 || index >= static_cast<int>(set.roots.size())) continue;
-        if (win::Overlap(area, CellRect(i, y)))
-            copier.Copy(Rows::CellX(i), y, set.roots[size_t(index)].Get(), Rows::kCell, Rows::kCell);
-    }
+// A row is drawn in the window's coordinates, over the ground it shares with the window.
+void CPracticeDlg::PaintRootRow(HDC dc, const RECT& area, const win::OverlayControl& line, bool answers) const {
+    const POINT origin = line.Origin();
+    ::OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
+    RECT windowArea = area;
+    ::OffsetRect(&windowArea, origin.x, origin.y);
+    m_pictures.DrawRootRow(dc, windowArea, m_drill.Roots(), answers);
 }
 
 void CPracticeDlg::ShowPictureArea() {
-    win::Invalidate(Handle(), &kPictureArea);
+    win::Invalidate(Handle(), &Pictures::kPictureArea);
     m_litKeys = LitKeys();
 }
 
@@ -328,7 +256,7 @@ void CPracticeDlg::ShowLitKeys() {
     if (keys == m_litKeys) return;
     for (const auto* list : {&m_litKeys, &keys})
         for (char letter : *list) {
-            const RECT rect = KeyRect(letter);
+            const RECT rect = Pictures::KeyRect(letter);
             win::Invalidate(Handle(), &rect);
         }
     m_litKeys = std::move(keys);
@@ -341,22 +269,15 @@ void CPracticeDlg::ShowRootRows() {
 
 // --- the window ------------------------------------------------------------------------
 
-std::optional<INT_PTR> CPracticeDlg::OnTimer(WPARAM, LPARAM) {
+void CPracticeDlg::OnClockTick() {
     m_drillTimer.Tick();
-    if (auto speed = qope::DrillSpeed(m_nPracticeKind, m_strInput.size(), m_roots.Answered(), m_drillTimer))
-        m_nSpeed = *speed;
+    if (auto speed = m_drill.Speed(m_strInput.size(), m_drillTimer)) m_nSpeed = *speed;
     m_nTypingSecs = static_cast<int>(std::min<std::int64_t>(m_drillTimer.Seconds(), INT_MAX));
     m_clock.Tick();
     m_nUseHours = m_clock.Hours();
     m_nUseMinutes = m_clock.Minutes();
     m_nUseSeconds = m_clock.Seconds();
     Push();
-    return std::nullopt;
-}
-
-std::optional<INT_PTR> CPracticeDlg::OnSetCursor(WPARAM wp, LPARAM) {
-    if (qope::ShowHandCursorOver(reinterpret_cast<HWND>(wp), m_buttons.Ids())) return TRUE;
-    return std::nullopt;
 }
 
 std::optional<INT_PTR> CPracticeDlg::OnSysCommand(WPARAM wp, LPARAM) {
@@ -370,26 +291,13 @@ std::optional<INT_PTR> CPracticeDlg::OnQueryDragIcon(WPARAM, LPARAM) {
     return reinterpret_cast<INT_PTR>(m_iconLarge.Get());
 }
 
-HBRUSH CPracticeDlg::OnColour(HDC dc, HWND control, int colourType) {
-    if (colourType == CTLCOLOR_STATIC && ::GetDlgCtrlID(control) == IDC_STATUS) {
-        ::SetBkMode(dc, OPAQUE);
-        ::SetBkColor(dc, kYellow);
-        ::SelectObject(dc, m_fontArial16.Get());
-        ::SetTextColor(dc, kRed);
-        return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
-    }
-    if (HBRUSH b = qope::ColourLabel(dc, control, colourType, kArialLabels, m_fontArial16.Get())) return b;
-    if (HBRUSH b = qope::ColourLabel(dc, control, colourType, kImpactLabels, m_fontImpact12.Get())) return b;
-    return Dialog::OnColour(dc, control, colourType);
-}
-
 void CPracticeDlg::OnEdition86() { SwitchEdition(qope::kWubi86); }
 void CPracticeDlg::OnEdition98() { SwitchEdition(qope::kWubi98); }
 
 void CPracticeDlg::SwitchEdition(qope::WubiEdition edition) {
     if (m_session.Edition() == edition) return;
     m_strStatus = qope::kNoDrillStatus;
-    AbandonDrill();
+    m_drill.Abandon();
     ::SetWindowTextW(Item(IDC_KEYHELPBUTTON), L"键盘");
     m_session.SetEdition(edition);
     m_strCompare.clear();
@@ -413,20 +321,16 @@ void CPracticeDlg::OnVersionHistory() {
 // The answer to the item asked now, without touching the drill.
 void CPracticeDlg::OnCodeLookup() {
     win::DefaultBeep();
-    if (!DrillLoaded()) {
+    if (!m_drill.Loaded()) {
         win::ShowMessage(Handle(), "对不起,您未选择对照汉字,\n\n暂不能查询,请选择后再使用!");
         return;
     }
-    const bool roots = m_nPracticeKind == qope::kRootDrill;
-    const std::optional<qope::Lookup> lookup =
-        roots ? qope::LookupOf(m_nPracticeKind, m_roots.Keys(), m_roots.Answered(), std::string(), 0)
-              : qope::LookupOf(m_nPracticeKind, m_codes.Expected(), m_codes.CodePos(), m_codes.Reference(),
-                               m_codes.RefPos());
+    const std::optional<qope::Lookup> lookup = m_drill.LookupNow();
     if (!lookup) return;
     CCodeLookupDlg dialog;
     dialog.m_strChars = lookup->chars;
     dialog.m_strCode = lookup->code;
-    dialog.m_nEdition = roots ? m_roots.Edition() : m_session.Edition();
+    dialog.m_nEdition = m_drill.LookupEdition(m_session.Edition());
     dialog.RunModal(Handle());
     FocusCodeEdit();
 }
@@ -439,57 +343,48 @@ void CPracticeDlg::OnDictionary() {
     FocusCodeEdit();
 }
 
-// The Wubi tutorial in the help viewer, a window of its own beside this one (no owner):
-// the drill goes on at once. The viewer is loaded on first use; without it nothing happens.
+// The tutorial opens beside this window: the drill goes on at once.
 void CPracticeDlg::OnSystemHelp() {
     win::DefaultBeep();
-    if (!m_htmlHelp && !m_helpTried) {
-        m_helpTried = true;
-        if (HMODULE viewer = ::LoadLibraryW(L"hhctrl.ocx"))
-            m_htmlHelp = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(::GetProcAddress(viewer, "HtmlHelpA")));
-    }
-    if (m_htmlHelp) m_htmlHelp(nullptr, qope::kHelpFile, kHelpDisplayTopic, 0);
+    m_help.Show();
     FocusCodeEdit();
 }
 
-// Help windows have no owner: close them with the program. The viewer stays loaded, since
-// a window of it may still be on its way out. The music device would outlive the window.
+void CPracticeDlg::RunToolWindow(win::Dialog& window, bool restoreUsKeyboard) {
+    m_strStatus = qope::kNoDrillStatus;
+    m_drill.Abandon();
+    m_pictures.ReleaseRootPictures();
+    win::DefaultBeep();
+    m_strCompare.clear();
+    m_strInput.clear();
+    ShowRootRows();
+    ShowLitKeys();
+    Push();
+    window.RunModal(Handle());
+    FocusCodeEdit();
+    if (restoreUsKeyboard) ActivateUsKeyboard();
+}
+
+// Help windows have no owner: they close with the program, as the music device does.
 std::optional<INT_PTR> CPracticeDlg::OnDestroy(WPARAM, LPARAM) {
-    if (m_htmlHelp) m_htmlHelp(nullptr, nullptr, kHelpCloseAll, 0);
-    DoMusic(m_music.Close());
+    m_help.CloseAll();
+    m_music.Close();
     return std::nullopt;
 }
 
 // The music stops while the choice is open; 放弃 leaves it stopped.
 void CPracticeDlg::OnMusicChoice() {
-    DoMusic(m_music.DialogOpened());
+    m_music.ChoiceOpened();
     CMusicDlg dialog;
     dialog.m_nChosen = m_music.Playing();
     dialog.m_nLoopMode = m_music.LoopMode();
-    if (dialog.RunModal(Handle()) == IDOK) DoMusic(m_music.DialogAccepted(dialog.m_nChosen, dialog.m_nLoopMode));
+    if (dialog.RunModal(Handle()) == IDOK) m_music.ChoiceAccepted(dialog.m_nChosen, dialog.m_nLoopMode);
     FocusCodeEdit();
 }
 
 std::optional<INT_PTR> CPracticeDlg::OnMusicNotify(WPARAM wp, LPARAM lp) {
-    DoMusic(m_music.Notified(static_cast<unsigned>(wp), static_cast<unsigned>(lp)));
+    m_music.Notified(wp, lp);
     return 0;
-}
-
-void CPracticeDlg::DoMusic(const qope::MusicActions& actions) {
-    if (actions.close) ::mciSendCommandW(actions.close, MCI_CLOSE, 0, 0);
-    if (!actions.open) return;
-    ++m_musicOpens;
-    const std::wstring path = win::Widen(qope::MusicPath(actions.open));
-    MCI_OPEN_PARMSW open{};
-    open.lpstrElementName = path.c_str();
-    const MCIDEVICEID device = ::mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open))
-                                   ? 0
-                                   : open.wDeviceID;
-    if (!m_music.Opened(device)) return;
-    MCI_PLAY_PARMS play{};
-    play.dwCallback = reinterpret_cast<DWORD_PTR>(Handle());
-    if (::mciSendCommandW(device, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)))
-        DoMusic(m_music.PlayFailed());
 }
 
 void CPracticeDlg::OnPictureToggle() {
@@ -529,15 +424,6 @@ bool CPracticeDlg::OnOtherCommand(int id, WORD notification) {
 
 // --- drills ------------------------------------------------------------------------------
 
-bool CPracticeDlg::DrillLoaded() const {
-    return m_nPracticeKind == qope::kRootDrill ? m_roots.Active() : m_codes.Loaded();
-}
-
-void CPracticeDlg::AbandonDrill() {
-    m_codes.Abandon();
-    m_roots.Abandon();
-}
-
 void CPracticeDlg::ResetBars() {
     for (win::ProgressBar* bar : {&m_barCorrect, &m_barError}) {
         bar->SetRange(0, qope::kBarRange);
@@ -555,15 +441,13 @@ int CPracticeDlg::LocalSeconds() const {
 void CPracticeDlg::StartCodeSet(qope::PracticeKind kind) {
     const qope::DrillKind* drill = qope::FindDrillKind(kind);
     if (!drill) return;
-    const Stopwatch watch;
+    const qope::Stopwatch watch;
     m_strStatus = drill->status;
-    ReleaseRootPictures();
+    m_pictures.ReleaseRootPictures();
     FocusCodeEdit();
     win::DefaultBeep();
     ResetBars();
-    m_nPracticeKind = kind;
-    m_roots.Abandon();
-    m_codes.Begin(kind);
+    m_drill.BeginSet(kind);
     m_strInput.clear();
     m_strCode.clear();
     m_drillTimer.Reset();
@@ -581,58 +465,29 @@ void CPracticeDlg::StartCodeSet(qope::PracticeKind kind) {
     }
     const int start = qope::ChooseStartIndex(LocalSeconds(), m_session.Rand(), table->starts);
     qope::CodeTable set;
-    if (!ReadCodeTable(*table, start, set)) {
+    if (!qope::ReadDrillSet(Handle(), *table, start, set)) {
         // A missing or damaged file: the learner was told which; nothing is loaded.
         m_strCompare.clear();
         Push();
         ShowLitKeys();
         return;
     }
-    m_codes.Load(set);
-    m_strCompare = m_codes.Reference();
+    m_drill.Load(set);
+    m_strCompare = m_drill.Reference();
     Push();
     ShowLitKeys();
     m_setStartTimes.Add(watch.Micros());
 }
 
-bool CPracticeDlg::ReadCodeTable(const qope::CodeTableFile& table, int start, qope::CodeTable& set) {
-    const std::string itemPath = qope::InstallPath("selectfiles", table.itemFile);
-    const std::string codePath =
-        table.layout == qope::TableLayout::Paired ? qope::InstallPath("selectfiles", table.codeFile) : itemPath;
-    qope::DataFile items(itemPath);
-    if (!items.Open()) {
-        qope::ReportFileError(Handle(), itemPath);
-        return false;
-    }
-    qope::DataFile codes(codePath);
-    if (!codes.Open()) {
-        qope::ReportFileError(Handle(), codePath);
-        return false;
-    }
-    switch (qope::ReadSet(table, start, items, codes, set)) {
-    case qope::SetFailure::None:
-        return true;
-    case qope::SetFailure::ItemFile:
-        qope::ReportDamagedFile(Handle(), itemPath);
-        return false;
-    case qope::SetFailure::CodeFile:
-        qope::ReportDamagedFile(Handle(), codePath);
-        return false;
-    }
-    return false;
-}
-
 void CPracticeDlg::StartRootBatch(int rootKind) {
     const qope::RootDrillRow* drill = qope::FindRootDrillRow(rootKind);
     if (!drill) return;
-    const Stopwatch watch;
+    const qope::Stopwatch watch;
     FocusCodeEdit();
     win::DefaultBeep();
     ResetBars();
-    m_nPracticeKind = qope::kRootDrill;
     m_strCompare = m_strInput = " ";
     m_strCode.clear();
-    m_codes.Abandon();
     m_drillTimer.Reset();
     m_strStatus = drill->status;
 
@@ -641,8 +496,8 @@ void CPracticeDlg::StartRootBatch(int rootKind) {
     const int start = qope::FindRootRule(rootKind, edition)
                           ? qope::RootDrill::StartIndex(rootKind, edition, LocalSeconds(), m_session.Rand())
                           : -1;
-    if (start >= 0) LoadRootPictures(edition);
-    m_roots.Start(rootKind, edition, start);
+    if (start >= 0) m_pictures.LoadRootPictures(edition);
+    m_drill.BeginBatch(rootKind, edition, start);
     ShowRootRows();
     ShowLitKeys();
     Push();
@@ -650,23 +505,21 @@ void CPracticeDlg::StartRootBatch(int rootKind) {
 }
 
 void CPracticeDlg::OnCodeChanged() {
-    const Stopwatch watch;
+    const qope::Stopwatch watch;
     Read();
-    if (!DrillLoaded()) {
+    if (!m_drill.Loaded()) {
         // Nothing to answer: the key is refused (once: a box already shown takes no other).
         win::ShowMessage(Handle(), qope::kNoReferenceMessage, win::BoxIcon::Warning);
         m_strCode.clear();
         Push();
         return;
     }
-    const bool roots = m_nPracticeKind == qope::kRootDrill;
-    const qope::Judgement judgement = roots ? m_roots.Judge(m_strCode) : m_codes.Judge(m_strCode);
+    const qope::Judgement judgement = m_drill.Judge(m_strCode);
     if (judgement.answer == qope::Answer::Right) {
-        if (roots) {
-            const RECT cell = CellRect(m_roots.Answered() - 1, Rows::kAnswerY);
-            m_rowAnswer.Invalidate(&cell);
+        if (m_drill.IsRootBatch()) {
+            m_rowAnswer.InvalidateParentArea(Pictures::CellRect(m_drill.Roots().Answered() - 1, Rows::kAnswerY));
         } else {
-            m_strInput = m_codes.Input();
+            m_strInput = m_drill.Input();
         }
         m_strCode.clear();
         m_barCorrect.StepIt();
@@ -679,37 +532,11 @@ void CPracticeDlg::OnCodeChanged() {
         win::PlaySoundAsync(qope::kSoundWrongAnswer);
     }
     if (judgement.setComplete) {
-        if (roots) StartRootBatch(m_roots.Kind());
-        else StartCodeSet(m_nPracticeKind);
+        if (m_drill.IsRootBatch()) StartRootBatch(m_drill.Roots().Kind());
+        else StartCodeSet(m_drill.Kind());
     }
     // What shows of it is painted once the handler returns, and timed there.
     if (judgement.answer == qope::Answer::Right) m_rightAnswerTimes.Add(watch.Micros());
-}
-
-// --- root pictures ---------------------------------------------------------------------
-
-void CPracticeDlg::RootPictureSet::Release() {
-    roots.clear();
-    strip.Reset();
-    loaded = false;
-}
-
-void CPracticeDlg::ReleaseRootPictures() {
-    m_roots86.Release();
-    m_roots98.Release();
-}
-
-void CPracticeDlg::LoadRootPictures(int edition) {
-    RootSet(edition == 86 ? 98 : 86).Release();
-    RootPictureSet& set = RootSet(edition);
-    if (set.loaded) return;
-    const int count = qope::RootCount(edition);
-    set.roots.clear();
-    set.roots.reserve(size_t(count));
-    for (int index = 0; index < count; ++index)
-        set.roots.push_back(win::LoadBitmapResource(qope::RootPictureId(edition, index)));
-    set.strip = win::LoadBitmapResource(IDB_ANSWER_STRIP);
-    set.loaded = true;
 }
 
 // --- diagnostics -----------------------------------------------------------------------
@@ -728,11 +555,11 @@ long long CPracticeDlg::OnDiagnostics(unsigned query) {
     case qope::kPaintMedianMicros: return m_paintTimes.Median();
     case qope::kPaintWorstMicros: return m_paintTimes.Worst();
     case qope::kPaintCount: return static_cast<long long>(m_paintTimes.Count());
-    case qope::kMusicOpens: return m_musicOpens;
+    case qope::kMusicOpens: return m_music.Opens();
     case qope::kMusicDevice: return m_music.Device();
     case qope::kHandCursor: return reinterpret_cast<std::intptr_t>(qope::HandCursor());
     case qope::kTimeRootRepaint: {
-        const Stopwatch watch;
+        const qope::Stopwatch watch;
         for (HWND line : {Item(IDC_COMPARE_TEXT), Item(IDC_INPUT_TEXT)})
             ::RedrawWindow(line, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         const std::int64_t micros = watch.Micros();

@@ -1,15 +1,11 @@
 #include "common/MusicDlg.h"
 
 #include "common/WindowLook.h"
-#include "win/back_buffer.h"
-#include "win/gdi.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace {
-
-constexpr COLORREF kGround = RGB(192, 192, 0);
 
 // By piece: 关闭音乐 (0), then 音乐1 to 音乐12.
 constexpr int kPieceIds[] = {
@@ -18,7 +14,8 @@ constexpr int kPieceIds[] = {
 };
 
 constexpr COLORREF kPieceText = RGB(255, 0, 255);
-constexpr qope::LabelColour kLabels[] = {
+constexpr win::PointFont kFonts[] = {{16, L"Impact"}};
+constexpr win::LabelStyle kLabels[] = {
     {IDC_MUSIC_1, kPieceText},  {IDC_MUSIC_2, kPieceText},  {IDC_MUSIC_3, kPieceText},
     {IDC_MUSIC_4, kPieceText},  {IDC_MUSIC_5, kPieceText},  {IDC_MUSIC_6, kPieceText},
     {IDC_MUSIC_7, kPieceText},  {IDC_MUSIC_8, kPieceText},  {IDC_MUSIC_9, kPieceText},
@@ -37,20 +34,15 @@ constexpr int kHandCursorIds[] = {
     IDC_MUSIC_9, IDC_MUSIC_10, IDC_MUSIC_11, IDC_MUSIC_12,
 };
 
+constexpr win::Look kLook{win::Ground::Framed, RGB(192, 192, 0), kFonts, kLabels, kHandCursorIds, qope::HandCursor};
+
 }  // namespace
 
 int CMusicDlg::PieceId(int piece) {
     return piece >= 0 && piece < int(std::size(kPieceIds)) ? kPieceIds[piece] : 0;
 }
 
-std::span<const win::MessageRoute> CMusicDlg::MessageRoutes() const {
-    static const win::MessageRoute routes[] = {
-        win::OnMessage(WM_PAINT, &CMusicDlg::OnPaint),
-        win::OnMessage(WM_ERASEBKGND, &CMusicDlg::OnEraseBackground),
-        win::OnMessage(WM_SETCURSOR, &CMusicDlg::OnSetCursor),
-    };
-    return routes;
-}
+const win::Look* CMusicDlg::GetLook() const { return &kLook; }
 
 std::span<const win::CommandRoute> CMusicDlg::CommandRoutes() const {
     static const win::CommandRoute routes[] = {
@@ -63,8 +55,6 @@ std::span<const win::CommandRoute> CMusicDlg::CommandRoutes() const {
 void CMusicDlg::Exchange(win::DataExchange& dx) { dx.Number(IDC_MUSIC_SHOWN, m_nShown); }
 
 bool CMusicDlg::OnInitDialog() {
-    m_fontLabel = win::CreatePointFont(16, L"Impact");
-    qope::SetLabelFont(Handle(), kLabels, m_fontLabel.Get());
     m_nShown = m_nChosen;
     Push();
     ShowChecks();
@@ -99,19 +89,3 @@ void CMusicDlg::ShowChecks() {
     ::CheckDlgButton(Handle(), IDC_MUSIC_ONE_PIECE, m_nLoopMode == 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
-std::optional<INT_PTR> CMusicDlg::OnEraseBackground(WPARAM, LPARAM) { return TRUE; }
-
-std::optional<INT_PTR> CMusicDlg::OnPaint(WPARAM, LPARAM) {
-    win::PaintBuffered(Handle(), [this](HDC dc, const RECT&) { qope::EraseWithColour(Handle(), dc, kGround); });
-    return 0;
-}
-
-std::optional<INT_PTR> CMusicDlg::OnSetCursor(WPARAM wp, LPARAM) {
-    if (qope::ShowHandCursorOver(reinterpret_cast<HWND>(wp), kHandCursorIds)) return TRUE;
-    return std::nullopt;
-}
-
-HBRUSH CMusicDlg::OnColour(HDC dc, HWND control, int colourType) {
-    if (HBRUSH brush = qope::ColourLabel(dc, control, colourType, kLabels, m_fontLabel.Get())) return brush;
-    return Dialog::OnColour(dc, control, colourType);
-}

@@ -4,7 +4,6 @@
 
 #include "common/MusicDlgRes.h"
 #include "win/dialog.h"
-#include "win/scoped.h"
 
 class CMusicDlg : public win::Dialog {
 public:
@@ -19,20 +18,14 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    std::span<const win::MessageRoute> MessageRoutes() const override;
+    const win::Look* GetLook() const override;
     std::span<const win::CommandRoute> CommandRoutes() const override;
     void Exchange(win::DataExchange& dx) override;
     bool OnOtherCommand(int id, WORD notification) override;
-    HBRUSH OnColour(HDC dc, HWND control, int colourType) override;
 
 private:
-    std::optional<INT_PTR> OnPaint(WPARAM wp, LPARAM lp);
-    std::optional<INT_PTR> OnEraseBackground(WPARAM wp, LPARAM lp);
-    std::optional<INT_PTR> OnSetCursor(WPARAM wp, LPARAM lp);
     void OnWholeList();
     void OnOnePiece();
     // Both radio groups show the members: the chosen piece and the loop mode in force.
     void ShowChecks();
-
-    win::ScopedFont m_fontLabel;
 };

@@ -5,25 +5,21 @@
 #include "win/back_buffer.h"
 #include "win/gdi.h"
 
+#include <algorithm>
+
 namespace {
 
-constexpr COLORREF kGround = RGB(0, 0, 255);
-constexpr qope::LabelColour kLabels[] = {
+constexpr win::PointFont kFonts[] = {{16, L"Impact"}};
+constexpr win::LabelStyle kLabels[] = {
     {IDC_LOOKUP_CHARS_LABEL, RGB(0, 255, 255)},
     {IDC_LOOKUP_CODE_LABEL, RGB(255, 255, 255)},
 };
 constexpr int kHandCursorIds[] = {IDOK};
+constexpr win::Look kLook{win::Ground::Solid, RGB(0, 0, 255), kFonts, kLabels, kHandCursorIds, qope::HandCursor};
 
 }  // namespace
 
-std::span<const win::MessageRoute> CCodeLookupDlg::MessageRoutes() const {
-    static const win::MessageRoute routes[] = {
-        win::OnMessage(WM_PAINT, &CCodeLookupDlg::OnPaint),
-        win::OnMessage(WM_ERASEBKGND, &CCodeLookupDlg::OnEraseBackground),
-        win::OnMessage(WM_SETCURSOR, &CCodeLookupDlg::OnSetCursor),
-    };
-    return routes;
-}
+const win::Look* CCodeLookupDlg::GetLook() const { return &kLook; }
 
 void CCodeLookupDlg::Exchange(win::DataExchange& dx) {
     dx.Text(IDC_LOOKUP_CHARS, m_strChars);
@@ -32,8 +28,6 @@ void CCodeLookupDlg::Exchange(win::DataExchange& dx) {
 }
 
 bool CCodeLookupDlg::OnInitDialog() {
-    m_fontLabel = win::CreatePointFont(16, L"Impact");
-    qope::SetLabelFont(Handle(), kLabels, m_fontLabel.Get());
     // Only the caps the code needs; the rest of the table would never be drawn.
     for (char key : m_strCode) {
         const int id = qope::KeyCapId(key, m_nEdition);
@@ -43,21 +37,13 @@ bool CCodeLookupDlg::OnInitDialog() {
     return true;
 }
 
-std::optional<INT_PTR> CCodeLookupDlg::OnEraseBackground(WPARAM, LPARAM) { return TRUE; }
-
-std::optional<INT_PTR> CCodeLookupDlg::OnPaint(WPARAM, LPARAM) {
-    win::PaintBuffered(Handle(), [this](HDC dc, const RECT& area) {
-        RECT client{};
-        ::GetClientRect(Handle(), &client);
-        win::ScopedBrush ground(::CreateSolidBrush(kGround));
-        ::FillRect(dc, &client, ground.Get());
-        for (size_t i = 0; i < m_strCode.size(); ++i) {
-            const POINT at = CapOrigin(static_cast<int>(i));
-            const RECT cell{at.x, at.y, at.x + kCapCell, at.y + kCapCell};
-            if (win::Overlap(area, cell)) DrawCap(dc, static_cast<int>(i), m_strCode[i]);
-        }
-    });
-    return 0;
+// The caps over the blue ground.
+void CCodeLookupDlg::PaintOver(HDC dc, const RECT& area) {
+    for (size_t i = 0; i < m_strCode.size(); ++i) {
+        const POINT at = CapOrigin(static_cast<int>(i));
+        const RECT cell{at.x, at.y, at.x + kCapCell, at.y + kCapCell};
+        if (win::Overlap(area, cell)) DrawCap(dc, static_cast<int>(i), m_strCode[i]);
+    }
 }
 
 // A cap picture as it is (never more than its own size), or for a character without one
@@ -77,21 +63,11 @@ void CCodeLookupDlg::DrawCap(HDC dc, int i, char key) const {
     const bool printable = static_cast<unsigned char>(key) >= 0x21 && static_cast<unsigned char>(key) < 0x7F;
     if (!printable) return;
     const wchar_t text[2] = {static_cast<wchar_t>(key), 0};
-    win::SelectScope font(dc, m_fontLabel.Get());
+    win::SelectScope font(dc, LookFont(0));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RGB(0, 0, 0));
     RECT inner = cap;
     ::DrawTextW(dc, text, 1, &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-std::optional<INT_PTR> CCodeLookupDlg::OnSetCursor(WPARAM wp, LPARAM) {
-    if (qope::ShowHandCursorOver(reinterpret_cast<HWND>(wp), kHandCursorIds)) return TRUE;
-    return std::nullopt;
-}
-
-HBRUSH CCodeLookupDlg::OnColour(HDC dc, HWND control, int colourType) {
-    if (HBRUSH brush = qope::ColourLabel(dc, control, colourType, kLabels, m_fontLabel.Get())) return brush;
-    return Dialog::OnColour(dc, control, colourType);
 }
 
 void CCodeLookupDlg::ReleasePictures() { m_caps.clear(); }

@@ -24,20 +24,16 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    std::span<const win::MessageRoute> MessageRoutes() const override;
+    const win::Look* GetLook() const override;
+    void PaintOver(HDC dc, const RECT& area) override;
     void Exchange(win::DataExchange& dx) override;
-    HBRUSH OnColour(HDC dc, HWND control, int colourType) override;
     void OnOK() override;
     void OnCancel() override;
 
 private:
-    std::optional<INT_PTR> OnPaint(WPARAM wp, LPARAM lp);
-    std::optional<INT_PTR> OnEraseBackground(WPARAM wp, LPARAM lp);
-    std::optional<INT_PTR> OnSetCursor(WPARAM wp, LPARAM lp);
     void DrawCap(HDC dc, int i, char key) const;
     void ReleasePictures();
 
-    win::ScopedFont m_fontLabel;
     // The cap of each code character, loaded when the window opens; empty for a character
     // that has none (drawn as a plain cap with the character).
     std::vector<win::ScopedBitmap> m_caps;

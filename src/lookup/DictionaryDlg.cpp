@@ -5,30 +5,24 @@
 #include "common/install_paths.h"
 #include "lookup/dictionary.h"
 #include "lookup/lookup_diagnostics.h"
-#include "win/gdi.h"
+#include "common/stopwatch.h"
 #include "win/text.h"
 #include "win/ui.h"
 
 namespace {
 
-constexpr COLORREF kGround = RGB(100, 180, 240);
-constexpr qope::LabelColour kLabels[] = {
+constexpr win::PointFont kFonts[] = {{16, L"Impact"}};
+constexpr win::LabelStyle kLabels[] = {
     {IDC_DICT_PROMPT, RGB(255, 0, 255)},
     {IDC_DICT_NOTE, RGB(255, 0, 0)},
 };
 constexpr int kHandCursorIds[] = {IDOK};
+constexpr win::Look kLook{win::Ground::Solid, RGB(100, 180, 240), kFonts, kLabels, kHandCursorIds, qope::HandCursor};
 constexpr long long kFrameMs = 30;
 
 }  // namespace
 
-std::span<const win::MessageRoute> CDictionaryDlg::MessageRoutes() const {
-    static const win::MessageRoute routes[] = {
-        win::OnMessage(WM_PAINT, &CDictionaryDlg::OnPaint),
-        win::OnMessage(WM_ERASEBKGND, &CDictionaryDlg::OnEraseBackground),
-        win::OnMessage(WM_SETCURSOR, &CDictionaryDlg::OnSetCursor),
-    };
-    return routes;
-}
+const win::Look* CDictionaryDlg::GetLook() const { return &kLook; }
 
 std::span<const win::CommandRoute> CDictionaryDlg::CommandRoutes() const {
     static const win::CommandRoute routes[] = {
@@ -45,28 +39,9 @@ void CDictionaryDlg::Exchange(win::DataExchange& dx) {
 
 bool CDictionaryDlg::OnInitDialog() {
     Bind(m_editInput, IDC_DICT_INPUT);
-    m_fontLabel = win::CreatePointFont(16, L"Impact");
-    qope::SetLabelFont(Handle(), kLabels, m_fontLabel.Get());
     Push();
     ::SetFocus(Item(IDC_DICT_INPUT));
     return false;
-}
-
-std::optional<INT_PTR> CDictionaryDlg::OnEraseBackground(WPARAM, LPARAM) { return TRUE; }
-
-std::optional<INT_PTR> CDictionaryDlg::OnPaint(WPARAM, LPARAM) {
-    qope::PaintGround(Handle(), kGround);
-    return 0;
-}
-
-std::optional<INT_PTR> CDictionaryDlg::OnSetCursor(WPARAM wp, LPARAM) {
-    if (qope::ShowHandCursorOver(reinterpret_cast<HWND>(wp), kHandCursorIds)) return TRUE;
-    return std::nullopt;
-}
-
-HBRUSH CDictionaryDlg::OnColour(HDC dc, HWND control, int colourType) {
-    if (HBRUSH brush = qope::ColourLabel(dc, control, colourType, kLabels, m_fontLabel.Get())) return brush;
-    return Dialog::OnColour(dc, control, colourType);
 }
 
 void CDictionaryDlg::OnResultFocus() { ::SetFocus(Item(IDC_DICT_INPUT)); }
@@ -82,8 +57,7 @@ void CDictionaryDlg::AppendResult(std::string_view text) {
 }
 
 void CDictionaryDlg::OnCodeChanged() {
-    LARGE_INTEGER start{}, end{}, frequency{};
-    ::QueryPerformanceCounter(&start);
+    const qope::Stopwatch search;
     Read();
     m_strResult.clear();
     ::SetWindowTextW(Item(IDC_DICT_RESULT), L"");
@@ -103,23 +77,19 @@ void CDictionaryDlg::OnCodeChanged() {
     // Entries are shown as they are found, gathered for a frame at a time: a box that
     // scrolls and repaints for every line would make a long list cost seconds.
     std::string pending;
-    LARGE_INTEGER shown = start;
-    ::QueryPerformanceFrequency(&frequency);
+    qope::Stopwatch frame;
     const qope::DictResult result = qope::SearchDictionary(m_strInput, codes, chars, [&](std::string_view entry) {
         pending += entry;
-        LARGE_INTEGER now{};
-        ::QueryPerformanceCounter(&now);
-        if ((now.QuadPart - shown.QuadPart) * 1000 / frequency.QuadPart >= kFrameMs) {
+        if (frame.Millis() >= kFrameMs) {
             AppendResult(pending);
             pending.clear();
             ::UpdateWindow(Item(IDC_DICT_RESULT));
-            shown = now;
+            frame.Restart();
         }
     });
     if (!pending.empty()) AppendResult(pending);
     ::UpdateWindow(Item(IDC_DICT_RESULT));
-    ::QueryPerformanceCounter(&end);
-    m_lastSearchMicros = (end.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart;
+    m_lastSearchMicros = search.Micros();
     if (result.damage == qope::DictDamage::CodeFile) qope::ReportDamagedFile(Handle(), codePath);
     if (result.damage == qope::DictDamage::CharFile) qope::ReportDamagedFile(Handle(), charPath);
 }

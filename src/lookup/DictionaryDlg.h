@@ -5,7 +5,6 @@
 #include "common/EditControls.h"
 #include "lookup/DictionaryDlgRes.h"
 #include "win/dialog.h"
-#include "win/scoped.h"
 
 #include <string>
 
@@ -19,16 +18,12 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    std::span<const win::MessageRoute> MessageRoutes() const override;
+    const win::Look* GetLook() const override;
     std::span<const win::CommandRoute> CommandRoutes() const override;
     void Exchange(win::DataExchange& dx) override;
-    HBRUSH OnColour(HDC dc, HWND control, int colourType) override;
     long long OnDiagnostics(unsigned query) override;
 
 private:
-    std::optional<INT_PTR> OnPaint(WPARAM wp, LPARAM lp);
-    std::optional<INT_PTR> OnEraseBackground(WPARAM wp, LPARAM lp);
-    std::optional<INT_PTR> OnSetCursor(WPARAM wp, LPARAM lp);
     void OnCodeChanged();
     void OnResultFocus();
     void AppendResult(std::string_view text);
@@ -36,6 +31,5 @@ private:
     std::string m_strInput;   // 1059, four characters at most
     std::string m_strResult;  // 1058, as shown
     CDictInputEdit m_editInput;
-    win::ScopedFont m_fontLabel;
     long long m_lastSearchMicros = -1;
 };

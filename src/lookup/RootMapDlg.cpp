@@ -5,19 +5,12 @@
 #include <algorithm>
 
 namespace {
-constexpr COLORREF kGround = RGB(100, 100, 80);
 constexpr int kHandCursorIds[] = {IDOK};
+constexpr win::Look kLook{win::Ground::Solid, RGB(100, 100, 80), {}, {}, kHandCursorIds, qope::HandCursor};
 constexpr int kMargin = 10;  // pixels between the map, the button and the edges
 }  // namespace
 
-std::span<const win::MessageRoute> CRootMapDlg::MessageRoutes() const {
-    static const win::MessageRoute routes[] = {
-        win::OnMessage(WM_PAINT, &CRootMapDlg::OnPaint),
-        win::OnMessage(WM_ERASEBKGND, &CRootMapDlg::OnEraseBackground),
-        win::OnMessage(WM_SETCURSOR, &CRootMapDlg::OnSetCursor),
-    };
-    return routes;
-}
+const win::Look* CRootMapDlg::GetLook() const { return &kLook; }
 
 // The template is laid out in dialog units of the system font, which differ from system
 // to system; the map is pixels. Make sure the whole map shows and the button lies below it.
@@ -43,16 +36,4 @@ bool CRootMapDlg::OnInitDialog() {
                        SWP_NOMOVE | SWP_NOZORDER);
     }
     return true;
-}
-
-std::optional<INT_PTR> CRootMapDlg::OnEraseBackground(WPARAM, LPARAM) { return TRUE; }
-
-std::optional<INT_PTR> CRootMapDlg::OnPaint(WPARAM, LPARAM) {
-    qope::PaintGround(Handle(), kGround);
-    return 0;
-}
-
-std::optional<INT_PTR> CRootMapDlg::OnSetCursor(WPARAM wp, LPARAM) {
-    if (qope::ShowHandCursorOver(reinterpret_cast<HWND>(wp), kHandCursorIds)) return TRUE;
-    return std::nullopt;
 }

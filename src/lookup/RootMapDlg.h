@@ -14,10 +14,5 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    std::span<const win::MessageRoute> MessageRoutes() const override;
-
-private:
-    std::optional<INT_PTR> OnPaint(WPARAM wp, LPARAM lp);
-    std::optional<INT_PTR> OnEraseBackground(WPARAM wp, LPARAM lp);
-    std::optional<INT_PTR> OnSetCursor(WPARAM wp, LPARAM lp);
+    const win::Look* GetLook() const override;
 };

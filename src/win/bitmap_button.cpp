@@ -37,7 +37,7 @@ bool BitmapButton::OnCommand(WORD notification) {
     return true;
 }
 
-bool ButtonGroup::Load(Dialog& dialog, std::span<const ButtonSpec> table) {
+bool ButtonGroup::Load(Dialog& dialog, std::span<const PictureButton> table) {
     buttons_ = std::vector<BitmapButton>(table.size());
     ids_.clear();
     bool all = true;

@@ -6,7 +6,7 @@
 //
 // A ButtonGroup is a window's table of such buttons, loaded once with their pictures:
 //
-//   constexpr win::ButtonSpec kKeys[] = {{IDC_KEY_Q, L"KEYQ"}, {IDC_KEY_W, L"KEYW"}};
+//   constexpr win::PictureButton kKeys[] = {{IDC_KEY_Q, L"KEYQ"}, {IDC_KEY_W, L"KEYW"}};
 //   m_keys.Load(*this, kKeys);
 //   m_keys.OnClick(IDC_KEY_Q, [this] { Press('q'); });
 #pragma once
@@ -36,7 +36,7 @@ private:
     ScopedBitmap up_, down_, focused_, disabled_;
 };
 
-struct ButtonSpec {
+struct PictureButton {
     int id;
     const wchar_t* pictureBase;
 };
@@ -44,7 +44,7 @@ struct ButtonSpec {
 class ButtonGroup {
 public:
     // Loads every button of the table; false when any failed to load.
-    bool Load(Dialog& dialog, std::span<const ButtonSpec> table);
+    bool Load(Dialog& dialog, std::span<const PictureButton> table);
     // The click handler of button `id`; false when the group has no such button.
     bool OnClick(int id, std::function<void()> handler);
     std::span<const int> Ids() const { return ids_; }

@@ -1,5 +1,7 @@
 #include "win/control.h"
 
+#include "win/timer.h"
+
 #include <commctrl.h>
 
 namespace win {
@@ -25,6 +27,7 @@ LRESULT Control::Default(UINT message, WPARAM wp, LPARAM lp) { return ::DefSubcl
 
 LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
     auto* control = reinterpret_cast<Control*>(self);
+    if (message == WM_DESTROY) Timer::StopAllOf(hwnd);  // a control's own timers end with it
     if (message == WM_NCDESTROY) {
         ::RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
         control->hwnd_ = nullptr;

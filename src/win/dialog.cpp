@@ -1,8 +1,11 @@
 #include "win/dialog.h"
 
+#include "win/back_buffer.h"
 #include "win/diagnostics.h"
+#include "win/gdi.h"
 #include "win/scoped.h"
 #include "win/text.h"
+#include "win/timer.h"
 #include "win/ui.h"
 
 #include <algorithm>
@@ -139,43 +142,114 @@ void Dialog::OnOK() {
 
 void Dialog::OnCancel() { EndModal(IDCANCEL); }
 
+void Dialog::EndModal(INT_PTR result) {
+    StopTimers();
+    ::EndDialog(hwnd_, result);
+}
+
+void Dialog::StopTimers() {
+    if (!hwnd_) return;
+    Timer::StopAllOf(hwnd_);
+    for (Control* control : bound_)
+        if (control->Handle()) Timer::StopAllOf(control->Handle());
+}
+
 namespace {
-struct DialogLook {
+struct SharedColours {
     COLORREF ground = ::GetSysColor(COLOR_BTNFACE);
     COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT);
     ScopedBrush brush;
 };
-DialogLook& Look() {
-    static DialogLook look;
-    return look;
+SharedColours& Shared() {
+    static SharedColours colours;
+    return colours;
 }
 }  // namespace
 
 void SetDialogColours(COLORREF ground, COLORREF text) {
-    DialogLook& look = Look();
-    look.ground = ground;
-    look.text = text;
-    look.brush.Reset();
+    SharedColours& shared = Shared();
+    shared.ground = ground;
+    shared.text = text;
+    shared.brush.Reset();
 }
 
 HBRUSH Dialog::DialogColours(HDC dc, int colourType) {
     // Edits and list boxes keep the system's colours; everything else gets the dialogs'.
     if (colourType == CTLCOLOR_EDIT || colourType == CTLCOLOR_LISTBOX || colourType == CTLCOLOR_SCROLLBAR)
         return nullptr;
-    DialogLook& look = Look();
-    if (!look.brush) look.brush.Reset(::CreateSolidBrush(look.ground));
-    ::SetBkColor(dc, look.ground);
-    ::SetTextColor(dc, look.text);
-    return look.brush.Get();
+    SharedColours& shared = Shared();
+    if (!shared.brush) shared.brush.Reset(::CreateSolidBrush(shared.ground));
+    ::SetBkColor(dc, shared.ground);
+    ::SetTextColor(dc, shared.text);
+    return shared.brush.Get();
 }
 
-HBRUSH Dialog::OnColour(HDC dc, HWND, int colourType) { return DialogColours(dc, colourType); }
+HBRUSH Dialog::OnColour(HDC dc, HWND control, int colourType) {
+    if (HBRUSH brush = LabelColours(dc, control, colourType)) return brush;
+    return DialogColours(dc, colourType);
+}
 
-HBRUSH Dialog::PaintLabel(HDC dc, HFONT font, COLORREF text) {
-    ::SetBkMode(dc, TRANSPARENT);
-    if (font) ::SelectObject(dc, font);
-    ::SetTextColor(dc, text);
-    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+// --- the look --------------------------------------------------------------------------
+
+HFONT Dialog::LookFont(int index) const {
+    return index >= 0 && static_cast<size_t>(index) < fonts_.size() ? fonts_[size_t(index)].Get() : nullptr;
+}
+
+void Dialog::ApplyLookFonts() {
+    const Look* look = GetLook();
+    if (!look) return;
+    if (fonts_.empty())
+        for (const PointFont& font : look->fonts) fonts_.push_back(CreatePointFont(font.points, font.face));
+    for (const LabelStyle& label : look->labels)
+        if (HFONT font = LookFont(label.font))
+            ::SendDlgItemMessageW(hwnd_, label.id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+// Labels, group boxes and radio buttons all ask as statics.
+HBRUSH Dialog::LabelColours(HDC dc, HWND control, int colourType) const {
+    const Look* look = GetLook();
+    if (!look || colourType != CTLCOLOR_STATIC) return nullptr;
+    const int id = ::GetDlgCtrlID(control);
+    for (const LabelStyle& label : look->labels) {
+        if (label.id != id) continue;
+        if (label.opaque) {
+            ::SetBkMode(dc, OPAQUE);
+            ::SetBkColor(dc, label.ground);
+        } else {
+            ::SetBkMode(dc, TRANSPARENT);
+        }
+        if (HFONT font = LookFont(label.font)) ::SelectObject(dc, font);
+        ::SetTextColor(dc, label.text);
+        return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    }
+    return nullptr;
+}
+
+bool Dialog::HandCursorOver(HWND control) const {
+    const Look* look = GetLook();
+    if (!look || !look->handCursor || !control || control == hwnd_) return false;
+    const int id = ::GetDlgCtrlID(control);
+    for (int listed : look->handCursorIds) {
+        if (listed != id) continue;
+        ::SetCursor(look->handCursor());
+        return true;
+    }
+    return false;
+}
+
+void Dialog::PaintGround() {
+    const Look* look = GetLook();
+    PaintBuffered(hwnd_, [&](HDC dc, const RECT& area) {
+        RECT client{};
+        ::GetClientRect(hwnd_, &client);
+        if (look->ground == Ground::Framed) {
+            FillFramed(dc, client, look->groundColour);
+        } else {
+            ScopedBrush brush(::CreateSolidBrush(look->groundColour));
+            ::FillRect(dc, &client, brush.Get());
+        }
+        PaintOver(dc, area);
+    });
 }
 
 bool Dialog::Bind(Control& control, int id) {
@@ -238,6 +312,8 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
         ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, Diagnose(wp));
         return TRUE;
     }
+    // A tick that arrives while the window goes does nothing: its timers stop first.
+    if (message == WM_DESTROY) StopTimers();
     for (const MessageRoute& route : MessageRoutes()) {
         if (route.message != message) continue;
         const std::optional<INT_PTR> result = (this->*route.handler)(wp, lp);
@@ -247,9 +323,25 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
         return TRUE;
     }
 
+    const Look* look = GetLook();
+    const bool ground = look && look->ground != Ground::None;
     switch (message) {
     case WM_INITDIALOG:
+        ApplyLookFonts();
         return OnInitDialog() ? TRUE : FALSE;
+    case WM_ERASEBKGND:
+        if (!ground) return FALSE;
+        ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);  // the ground is part of the paint
+        return TRUE;
+    case WM_PAINT:
+        if (!ground) return FALSE;
+        PaintGround();
+        return TRUE;
+    case WM_SETCURSOR:
+        if (!HandCursorOver(reinterpret_cast<HWND>(wp))) return FALSE;
+        ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+
     case WM_COMMAND:
         return RouteCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
     case WM_DRAWITEM: {

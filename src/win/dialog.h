@@ -13,10 +13,16 @@
 //  - a control's notifications go first to the Control bound to it (a button's own click
 //    handler), then to the tables;
 //  - the colour requests of the controls go first to a bound Control (reflected colours),
-//    then to OnColour(), whose default gives the dialog colours set by SetDialogColours.
+//    then to OnColour(), whose default colours the labels of the window's look and gives
+//    the rest the dialog colours set by SetDialogColours;
+//  - GetLook() declares the window's ground, fonts, label colours and hand-cursor controls
+//    (win/look.h), which the base applies;
+//  - timers of the window (win/timer.h) stop when it is ended or destroyed.
 #pragma once
 
 #include "win/control.h"
+#include "win/look.h"
+#include "win/scoped.h"
 
 #include <windows.h>
 
@@ -106,7 +112,8 @@ public:
     INT_PTR RunModal(HWND owner);
     HWND Handle() const { return hwnd_; }
     HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
-    void EndModal(INT_PTR result) { ::EndDialog(hwnd_, result); }
+    // Ends the modal run; the window's timers stop at once.
+    void EndModal(INT_PTR result);
 
     void Push();
     void Read();
@@ -117,8 +124,8 @@ public:
 
     // The dialog colours for a control colour request of this type.
     static HBRUSH DialogColours(HDC dc, int colourType);
-    // The label drawing shared by the windows: transparent ground, font, colour, hollow brush.
-    static HBRUSH PaintLabel(HDC dc, HFONT font, COLORREF text);
+    // Font `index` of the window's look, made when the window opened (nullptr: none).
+    HFONT LookFont(int index) const;
 
 protected:
     // The controls exist; return false when the focus was set here.
@@ -134,6 +141,11 @@ protected:
     virtual void OnCancel();
     // A control colour request (colourType is CTLCOLOR_STATIC ...), after reflection.
     virtual HBRUSH OnColour(HDC dc, HWND control, int colourType);
+    // The window's look; nullptr: the system's ground and the dialog colours.
+    virtual const Look* GetLook() const { return nullptr; }
+    // What the window draws over its ground when the base paints it (a look with a
+    // ground): client coordinates, clipped to `area`.
+    virtual void PaintOver(HDC /*dc*/, const RECT& /*area*/) {}
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
@@ -141,12 +153,18 @@ private:
     LONG_PTR Diagnose(WPARAM query);
     bool RouteCommand(int id, WORD notification, HWND control);
     Control* BoundControl(HWND hwnd) const;
+    void ApplyLookFonts();
+    HBRUSH LabelColours(HDC dc, HWND control, int colourType) const;
+    bool HandCursorOver(HWND control) const;
+    void PaintGround();
+    void StopTimers();
 
     int templateId_;
     HWND hwnd_ = nullptr;
     bool pushing_ = false;
     std::vector<Control*> bound_;
     std::vector<ShownField> shown_;
+    std::vector<ScopedFont> fonts_;  // the look's, for the life of the window object
 };
 
 }  // namespace win

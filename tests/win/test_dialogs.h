@@ -7,3 +7,4 @@
 #define IDC_TEST_LABEL    9103
 #define IDC_TEST_LINES    9104
 #define IDC_TEST_BUTTON   9105
+#define IDC_TEST_OVERLAY  9106

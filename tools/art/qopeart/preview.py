@@ -16,7 +16,7 @@ from PIL import Image, ImageDraw
 from . import fonts
 from .layout import TITLE_ORIGIN, TITLE_SHOWN, px_rect
 
-_IMPACT_TABLE = "kImpactLabels"
+_IMPACT_FONT = "kImpact12"
 STATUS_ID, STATUS_TEXT = "IDC_STATUS", "你还没有选择练习内容！"
 ICON_ID, CODE_EDIT_ID = "IDC_APP_ICON", "IDC_CODE_EDIT"
 
@@ -30,10 +30,10 @@ def label_colours(window_source: Path) -> dict[str, tuple]:
     named = {m[0]: tuple(int(v) for v in m[1:]) for m in
              re.findall(r"(k\w+)\s*=\s*RGB\((\d+),\s*(\d+),\s*(\d+)\)", src)}
     out = {}
-    for table, body in re.findall(r"LabelColour\s+(\w+)\[\]\s*=\s*\{(.*?)\};", src, re.S):
-        for ident, colour in re.findall(r"\{(IDC_\w+),\s*(k\w+)\}", body):
+    for body in re.findall(r"LabelStyle\s+\w+\[\]\s*=\s*\{(.*?)\};", src, re.S):
+        for ident, colour, font in re.findall(r"\{(IDC_\w+),\s*(k\w+),\s*(k\w+)", body):
             if colour in named:
-                out[ident] = (named[colour], table == _IMPACT_TABLE)
+                out[ident] = (named[colour], font == _IMPACT_FONT)
     return out
 
 
