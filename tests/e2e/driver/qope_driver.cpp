@@ -162,12 +162,17 @@ std::unique_ptr<Qope> Qope::Start() {
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + qope->exePath_ + L"\"";
     if (!::CreateProcessW(qope->exePath_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &qope->process_))
+                          &startup, &qope->process_)) {
+        std::fprintf(stderr, "driver: cannot start %ls (error %lu)\n", qope->exePath_.c_str(), ::GetLastError());
         return nullptr;
+    }
     qope->pid_ = qope->process_.dwProcessId;
     ::AssignProcessToJobObject(TestJob(), qope->process_.hProcess);
     Qope* q = qope.get();
-    if (!WaitUntil([q] { return (q->main_ = q->FindDialog(L" Qope ")) != nullptr; }, 30s)) return nullptr;
+    if (!WaitUntil([q] { return (q->main_ = q->FindDialog(L" Qope ")) != nullptr; }, 30s)) {
+        std::fprintf(stderr, "driver: %ls showed no main window within 30 s\n", qope->exePath_.c_str());
+        return nullptr;
+    }
     q->BringToFront();
     q->Settle();
     return qope;
@@ -184,12 +189,26 @@ Qope::~Qope() {
     }
 }
 
-std::wstring Qope::Text(HWND window) const {
+std::wstring TextOf(HWND window) {
     wchar_t buffer[4096] = {};
     DWORD_PTR result = 0;
     ::SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
                           &result);
     return buffer;
+}
+
+std::wstring Qope::Text(HWND window) const { return TextOf(window); }
+
+long DiagnosticsOf(HWND window, unsigned query) {
+    static const UINT message = ::RegisterWindowMessageW(win::kDiagnosticsMessage);
+    return long(::SendMessageW(window, message, query, 0));
+}
+
+void Window::Command(int id) const {
+    ::SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(Item(id)));
+}
+void Window::PostCommand(int id) const {
+    ::PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(Item(id)));
 }
 
 HWND Qope::Focus() const {
@@ -201,18 +220,11 @@ HWND Qope::Focus() const {
 }
 
 // A button names itself in its click; a menu item sends no window.
-void Qope::Command(int id) const {
-    ::SendMessageW(main_, WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(Item(id)));
-}
-void Qope::PostCommand(int id) const {
-    ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(Item(id)));
-}
+void Qope::Command(int id) const { MainWindow().Command(id); }
+void Qope::PostCommand(int id) const { MainWindow().PostCommand(id); }
 void Qope::PostSysCommand(WPARAM command) const { ::PostMessageW(main_, WM_SYSCOMMAND, command, 0); }
 
-long Qope::Diagnostics(unsigned query) const {
-    static const UINT message = ::RegisterWindowMessageW(win::kDiagnosticsMessage);
-    return long(::SendMessageW(main_, message, query, 0));
-}
+long Qope::Diagnostics(unsigned query) const { return DiagnosticsOf(main_, query); }
 
 void Qope::BringToFront() const {
     ::SetForegroundWindow(main_);
@@ -364,7 +376,7 @@ Capture Stable(const std::function<Capture()>& take) {
 }
 }  // namespace
 
-Capture Qope::CaptureClient(HWND window) const {
+Capture CaptureClientOf(HWND window) {
     RECT client{};
     ::GetClientRect(window, &client);
     POINT origin{0, 0};
@@ -372,11 +384,14 @@ Capture Qope::CaptureClient(HWND window) const {
     return Stable([&] { return CaptureScreen(origin, client); });
 }
 
-Capture Qope::CaptureWindow(HWND window) const {
+Capture CaptureWindowOf(HWND window) {
     RECT rect{};
     ::GetWindowRect(window, &rect);
     return Stable([&] { return CaptureScreen(POINT{rect.left, rect.top}, RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top}); });
 }
+
+Capture Qope::CaptureClient(HWND window) const { return CaptureClientOf(window); }
+Capture Qope::CaptureWindow(HWND window) const { return CaptureWindowOf(window); }
 
 namespace {
 // The screen pixels of `client` (a size) at `origin`.
@@ -479,7 +494,8 @@ std::string ReadInstalled(const char* file) {
 
 }  // namespace
 
-std::string Qope::Gbk(int id) const { return ToGbk(Text(id)); }
+std::string GbkOf(HWND window) { return ToGbk(TextOf(window)); }
+std::string Qope::Gbk(int id) const { return GbkOf(Item(id)); }
 
 std::string Qope::ShownSetCodes(int kind, int edition) const {
     const qope::CodeTableFile* table = qope::FindCodeTable(kind, edition);

@@ -39,6 +39,39 @@ private:
     std::vector<uint32_t> pixels_;  // 0x00RRGGBB, top-down
 };
 
+// The text of a window or control, and as GBK, the program's own encoding.
+std::wstring TextOf(HWND window);
+std::string GbkOf(HWND window);
+// A diagnostics query of a window of the program (win/diagnostics.h).
+long DiagnosticsOf(HWND window, unsigned query);
+// Screen captures of a window: its client area, or all of it with frame and caption.
+Capture CaptureClientOf(HWND window);
+Capture CaptureWindowOf(HWND window);
+
+// A dialog of the program (the main window, a tool window, a message box) and its
+// controls, read as the learner sees them.
+class Window {
+public:
+    Window() = default;
+    explicit Window(HWND hwnd) : hwnd_(hwnd) {}
+    HWND Handle() const { return hwnd_; }
+    explicit operator bool() const { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
+
+    HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
+    std::wstring Text(int id) const { return TextOf(Item(id)); }
+    std::wstring Caption() const { return TextOf(hwnd_); }
+    std::string Gbk(int id) const { return GbkOf(Item(id)); }
+    long Diagnostics(unsigned query) const { return DiagnosticsOf(hwnd_, query); }
+    // A command as its button or menu item sends it (the button names itself).
+    void Command(int id) const;
+    void PostCommand(int id) const;
+    Capture CaptureClient() const { return CaptureClientOf(hwnd_); }
+    Capture CaptureWindow() const { return CaptureWindowOf(hwnd_); }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
 class Qope {
 public:
     // Starts the program (QOPE_EXE names it) and waits for its main window.
@@ -46,6 +79,11 @@ public:
     ~Qope();
 
     HWND Main() const { return main_; }
+    Window MainWindow() const { return Window(main_); }
+    // Another dialog of the program by its caption, once it shows.
+    Window WaitForWindow(const std::wstring& caption, std::chrono::milliseconds timeout = 5s) const {
+        return Window(WaitForDialog(caption, timeout));
+    }
     HWND Item(int id) const { return ::GetDlgItem(main_, id); }
     DWORD ProcessId() const { return pid_; }
 
