@@ -271,6 +271,10 @@ LONG_PTR Dialog::Diagnose(WPARAM query) {
 
 bool Dialog::RouteCommand(int id, WORD notification, HWND control) {
     if (pushing_ && (notification == EN_CHANGE || notification == EN_UPDATE)) return true;
+    // The dialog manager sends the Enter key as a click of the default button: the key is
+    // still down while it does.
+    if (keepsOpenOnEnter_ && id == IDOK && notification == BN_CLICKED && (::GetKeyState(VK_RETURN) & 0x8000))
+        return true;
     if (control)
         if (Control* bound = BoundControl(control))
             if (bound->OnCommand(notification)) return true;

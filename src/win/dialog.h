@@ -128,6 +128,11 @@ public:
     HFONT LookFont(int index) const;
 
 protected:
+    // Enter does not end the window: the dialog's OK that the Enter key sends is ignored,
+    // while the OK button clicked (or Space on it) still ends it. For windows whose
+    // typing fields take Enter as a key like any other.
+    void KeepOpenOnEnter() { keepsOpenOnEnter_ = true; }
+
     // The controls exist; return false when the focus was set here.
     virtual bool OnInitDialog() { return true; }
     virtual std::span<const MessageRoute> MessageRoutes() const { return {}; }
@@ -162,6 +167,7 @@ private:
     int templateId_;
     HWND hwnd_ = nullptr;
     bool pushing_ = false;
+    bool keepsOpenOnEnter_ = false;
     std::vector<Control*> bound_;
     std::vector<ShownField> shown_;
     std::vector<ScopedFont> fonts_;  // the look's, for the life of the window object

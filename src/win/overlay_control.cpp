@@ -49,17 +49,15 @@ void OverlayControl::Paint() {
     const RECT area = paint.Area();
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return;  // BeginPaint validated it: nothing to draw
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    // The control draws its own look over its whole client area: the buffer covers that,
-    // and only the update area is copied.
+    // A buffer the size of the update area; drawing stays in client coordinates.
     ScopedMemoryDC memory(::CreateCompatibleDC(paint.Get()));
-    ScopedBitmap buffer(::CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
+    ScopedBitmap buffer(::CreateCompatibleBitmap(paint.Get(), width, height));
     if (!memory || !buffer) {  // out of memory: the drawing over it straight onto the screen
         paintOver(paint.Get(), area);
         return;
     }
     SelectScope select(memory.Get(), buffer.Get());
+    ::SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
     if (drawsOwnLook) {
         // The control leaves its own clipping, font and colours in the context it printed
         // into (an edit clips to its text rectangle): they must not reach the drawing over it.
@@ -67,16 +65,13 @@ void OverlayControl::Paint() {
         Default(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT | PRF_ERASEBKGND);
         ::RestoreDC(memory.Get(), saved);
     }
-    {
-        const int saved = ::SaveDC(memory.Get());
-        ::IntersectClipRect(memory.Get(), area.left, area.top, area.right, area.bottom);
-        paintOver(memory.Get(), area);
-        ::RestoreDC(memory.Get(), saved);
-    }
+    ::IntersectClipRect(memory.Get(), area.left, area.top, area.right, area.bottom);
+    paintOver(memory.Get(), area);
+    ::SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
     // The caret is drawn by inverting the screen: copying over a shown caret would leave
     // its inverse behind when it next blinks.
     const bool hidCaret = ::HideCaret(Handle()) != FALSE;
-    ::BitBlt(paint.Get(), area.left, area.top, width, height, memory.Get(), area.left, area.top, SRCCOPY);
+    ::BitBlt(paint.Get(), area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
     if (hidCaret) ::ShowCaret(Handle());
 }
 

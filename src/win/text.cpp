@@ -22,4 +22,22 @@ std::string Narrow(std::wstring_view wide) {
     return out;
 }
 
+std::vector<GbkChar> GbkChars(std::wstring_view wide) {
+    std::vector<GbkChar> chars;
+    chars.reserve(wide.size());
+    for (size_t i = 0; i < wide.size();) {
+        const bool pair = i + 1 < wide.size() && IS_HIGH_SURROGATE(wide[i]) && IS_LOW_SURROGATE(wide[i + 1]);
+        const int units = pair ? 2 : 1;
+        GbkChar c{static_cast<int>(i), units, {}};
+        char bytes[8] = {};
+        BOOL lost = FALSE;
+        const int n = ::WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, wide.data() + i, units, bytes,
+                                            sizeof bytes, nullptr, &lost);
+        if (n > 0 && !lost) c.gbk.assign(bytes, static_cast<size_t>(n));
+        chars.push_back(std::move(c));
+        i += static_cast<size_t>(units);
+    }
+    return chars;
+}
+
 }  // namespace win

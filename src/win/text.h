@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace win {
 
@@ -14,5 +15,14 @@ inline constexpr unsigned kGbkCodePage = 936;
 
 std::wstring Widen(std::string_view gbk);
 std::string Narrow(std::wstring_view wide);
+
+// One character of a UTF-16 text: where it starts, how many units it takes (2 for a
+// surrogate pair), and its GBK bytes, empty when GBK cannot hold it.
+struct GbkChar {
+    int at;
+    int units;
+    std::string gbk;
+};
+std::vector<GbkChar> GbkChars(std::wstring_view wide);
 
 }  // namespace win
