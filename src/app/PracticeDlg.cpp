@@ -2,12 +2,14 @@
 
 #include "app/practice_diagnostics.h"
 #include "common/AboutDlg.h"
-#include "common/CodeTableFiles.h"
+#include "common/InstalledFiles.h"
 #include "common/MusicDlg.h"
 #include "common/VersionHistoryDlg.h"
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
 #include "common/stopwatch.h"
+#include "chinese/ArticleTypingDlg.h"
+#include "english/EnglishPracticeDlg.h"
 #include "lookup/CodeLookupDlg.h"
 #include "lookup/DictionaryDlg.h"
 #include "win/back_buffer.h"
@@ -114,6 +116,8 @@ std::span<const win::CommandRoute> CPracticeDlg::CommandRoutes() const {
         win::OnCommand(ID_DICTIONARY, &CPracticeDlg::OnDictionary),
         win::OnCommand(ID_WUBI_TUTORIAL, &CPracticeDlg::OnSystemHelp),
         win::OnCommand(ID_MUSIC_CHOICE, &CPracticeDlg::OnMusicChoice),
+        win::OnCommand(ID_ENGLISH_PRACTICE, &CPracticeDlg::OnEnglishPractice),
+        win::OnCommand(ID_ARTICLE_TYPING, &CPracticeDlg::OnArticleTyping),
     };
     return routes;
 }
@@ -172,6 +176,8 @@ bool CPracticeDlg::OnInitDialog() {
     m_buttons.OnClick(IDC_CODEFINDBUTTON, [this] { OnCodeLookup(); });
     m_buttons.OnClick(IDC_STUDYZBUTTON, [this] { OnDictionary(); });
     m_buttons.OnClick(IDC_SYSHELPBUTTON, [this] { OnSystemHelp(); });
+    m_buttons.OnClick(IDC_MYENGLISHTYPEDLG, [this] { OnEnglishPractice(); });
+    m_buttons.OnClick(IDC_INPUTTEST, [this] { OnArticleTyping(); });
     m_editCode.onHelp = [this] { OnSystemHelp(); };
 
     m_pictures.Load(Handle());
@@ -363,6 +369,16 @@ void CPracticeDlg::RunToolWindow(win::Dialog& window, bool restoreUsKeyboard) {
     window.RunModal(Handle());
     FocusCodeEdit();
     if (restoreUsKeyboard) ActivateUsKeyboard();
+}
+
+void CPracticeDlg::OnEnglishPractice() {
+    CEnglishPracticeDlg window;
+    RunToolWindow(window, false);
+}
+
+void CPracticeDlg::OnArticleTyping() {
+    CArticleTypingDlg window;
+    RunToolWindow(window, true);
 }
 
 // Help windows have no owner: they close with the program, as the music device does.

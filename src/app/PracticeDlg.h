@@ -76,6 +76,8 @@ private:
     // the focus comes back to the code field; after the article window the US keyboard
     // layout is activated again, since typing there needed an input method.
     void RunToolWindow(win::Dialog& window, bool restoreUsKeyboard);
+    void OnEnglishPractice();
+    void OnArticleTyping();
     void ActivateUsKeyboard() const;
 
     // What the window shows, drawn from its state.

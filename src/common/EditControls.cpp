@@ -2,7 +2,12 @@
 
 #include "common/install_paths.h"
 #include "common/key_filters.h"
+#include "win/scoped.h"
+#include "win/text.h"
 #include "win/ui.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -32,18 +37,94 @@ std::optional<LRESULT> Apply(qope::CharVerdict verdict, HWND field, const char* 
 
 HBRUSH CColorEdit::OnReflectedColour(HDC dc) { return GreenOnBlack(dc); }
 
+CTypingLine::CTypingLine() {
+    paintOver = [this](HDC dc, const RECT&) { DrawCells(dc); };
+}
+
+std::wstring CTypingLine::Text() const {
+    const int length = ::GetWindowTextLengthW(Handle());
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(std::max(::GetWindowTextW(Handle(), text.data(), length + 1), 0)));
+    return text;
+}
+
+qope::TypedChars CTypingLine::Typed() const {
+    qope::TypedChars typed;
+    for (win::GbkChar& c : win::GbkChars(Text())) typed.push_back(std::move(c.gbk));
+    return typed;
+}
+
+// Every character again where the edit shows it, on its colour: rebuilt from the line's
+// text at every paint, so nothing stale or missing stays whatever made the line paint.
+void CTypingLine::DrawCells(HDC dc) const {
+    const std::wstring text = Text();
+    if (text.empty()) return;
+    const std::vector<win::GbkChar> chars = win::GbkChars(text);
+    qope::TypedChars typed;
+    for (const win::GbkChar& c : chars) typed.push_back(c.gbk);
+    static const std::string none;
+    const std::vector<bool> matches = qope::CompareTyped(typed, reference ? reference() : none, unit);
+    win::SelectScope font(dc, cellFont);
+    ::SetBkMode(dc, OPAQUE);
+    ::SetTextColor(dc, kBlack);
+    for (size_t k = 0; k < chars.size(); ++k) {
+        const LRESULT at = ::SendMessageW(Handle(), EM_POSFROMCHAR, static_cast<WPARAM>(chars[k].at), 0);
+        if (at == -1) continue;
+        ::SetBkColor(dc, matches[k] ? matchColour : mismatchColour);
+        ::TextOutW(dc, static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at)), text.data() + chars[k].at,
+                   chars[k].units);
+    }
+}
+
 HBRUSH CImeInputEdit::OnReflectedColour(HDC dc) { return greenText_ ? GreenOnBlack(dc) : BlackGround(dc); }
 
-std::optional<LRESULT> CImeInputEdit::OnMessage(UINT message, WPARAM wp, LPARAM) {
-    if (message != WM_CHAR) return std::nullopt;
-    return Apply(qope::ImeInputChar(static_cast<unsigned>(wp)), Handle(), qope::kImeMissingMessage);
+bool CImeInputEdit::Fits(std::wstring_view added) const {
+    if (byteLimit <= 0) return true;
+    DWORD start = 0, end = 0;
+    ::SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    std::wstring text = Text();
+    if (start <= end && end <= text.size()) text.replace(start, end - start, added);
+    qope::TypedChars typed;
+    for (win::GbkChar& c : win::GbkChars(text)) typed.push_back(std::move(c.gbk));
+    return qope::TypedBytes(typed) <= byteLimit;
+}
+
+// A paste takes what fits of the clipboard's first line, character by character.
+void CImeInputEdit::Paste() {
+    if (!::OpenClipboard(Handle())) return;
+    std::wstring text;
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            text = chars;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    text = text.substr(0, text.find_first_of(L"\r\n"));
+    while (!text.empty() && !Fits(text)) text.pop_back();
+    if (!text.empty()) ::SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::optional<LRESULT> CImeInputEdit::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
+    if (message == WM_PASTE) {
+        Paste();
+        return 0;
+    }
+    if (message == WM_CHAR) {
+        if (auto dropped = Apply(qope::ImeInputChar(static_cast<unsigned>(wp)), Handle(), qope::kImeMissingMessage))
+            return dropped;
+        const wchar_t ch = static_cast<wchar_t>(wp);
+        if (ch >= 0x20 && !Fits(std::wstring_view(&ch, 1))) return 0;
+    }
+    return CTypingLine::OnMessage(message, wp, lp);
 }
 
 HBRUSH CLineInputEdit::OnReflectedColour(HDC dc) { return BlackGround(dc); }
 
-std::optional<LRESULT> CLineInputEdit::OnMessage(UINT message, WPARAM wp, LPARAM) {
-    if (message != WM_CHAR) return std::nullopt;
-    return Apply(qope::LineInputChar(static_cast<unsigned>(wp)), Handle(), nullptr);
+std::optional<LRESULT> CLineInputEdit::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
+    if (message == WM_CHAR)
+        if (auto dropped = Apply(qope::LineInputChar(static_cast<unsigned>(wp)), Handle(), nullptr)) return dropped;
+    return CTypingLine::OnMessage(message, wp, lp);
 }
 
 std::optional<LRESULT> CKeyClickEdit::OnMessage(UINT message, WPARAM, LPARAM) {

@@ -1,4 +1,4 @@
-#include "common/CodeTableFiles.h"
+#include "common/InstalledFiles.h"
 
 #include "common/DataFile.h"
 #include "common/install_paths.h"
@@ -30,6 +30,29 @@ bool ReadDrillSet(HWND owner, const CodeTableFile& table, int start, CodeTable& 
         return false;
     }
     return false;
+}
+
+bool ReadTextFile(HWND owner, const std::string& path, std::string& text) {
+    text.clear();
+    DataFile file(path);
+    if (!file.Open()) {
+        ReportFileError(owner, path);
+        return false;
+    }
+    // The lessons and articles are a few kilobytes; anything beyond a megabyte is not one.
+    constexpr std::int64_t kLargest = 1 << 20;
+    const std::int64_t size = file.Size();
+    if (size < 0 || size > kLargest) {
+        ReportDamagedFile(owner, path);
+        return false;
+    }
+    text.resize(static_cast<size_t>(size));
+    if (size > 0 && !file.ReadAt(0, text.data(), static_cast<int>(size))) {
+        text.clear();
+        ReportDamagedFile(owner, path);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace qope
