@@ -197,7 +197,8 @@ bool CPracticeDlg::OnInitDialog() {
     return false;  // the focus is in the code field
 }
 
-void CPracticeDlg::ActivateUsKeyboard() const {
+void CPracticeDlg::ActivateUsKeyboard() {
+    ++m_usKeyboardRequests;
     if (HKL us = ::LoadKeyboardLayoutW(L"00000409", kUsKeyboardReorder)) ::ActivateKeyboardLayout(us, kUsKeyboardReorder);
 }
 
@@ -574,6 +575,7 @@ long long CPracticeDlg::OnDiagnostics(unsigned query) {
     case qope::kMusicOpens: return m_music.Opens();
     case qope::kMusicDevice: return m_music.Device();
     case qope::kHandCursor: return reinterpret_cast<std::intptr_t>(qope::HandCursor());
+    case qope::kUsKeyboardRequests: return m_usKeyboardRequests;
     case qope::kTimeRootRepaint: {
         const qope::Stopwatch watch;
         for (HWND line : {Item(IDC_COMPARE_TEXT), Item(IDC_INPUT_TEXT)})

@@ -78,7 +78,7 @@ private:
     void RunToolWindow(win::Dialog& window, bool restoreUsKeyboard);
     void OnEnglishPractice();
     void OnArticleTyping();
-    void ActivateUsKeyboard() const;
+    void ActivateUsKeyboard();
 
     // What the window shows, drawn from its state.
     bool RootRowsShown() const;
@@ -110,6 +110,7 @@ private:
     int m_bKeyHints = 1;
     std::vector<char> m_litKeys;  // the key pictures the picture area shows now
 
+    long long m_usKeyboardRequests = 0;
     CHelpViewer m_help;
     CMusicPlayer m_music;
 

@@ -34,6 +34,9 @@ enum PracticeQuery : unsigned {
     kMusicDevice,
     // The program's hand cursor, to compare with the cursor the system shows.
     kHandCursor,
+    // How many times the window activated the US keyboard layout (Wine's layouts are a
+    // stub that keeps the layout there is, so the request is what a test can see).
+    kUsKeyboardRequests,
 };
 
 }  // namespace qope

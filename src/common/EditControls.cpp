@@ -76,6 +76,11 @@ void CTypingLine::DrawCells(HDC dc) const {
     }
 }
 
+std::optional<LRESULT> CTypingLine::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
+    if (message == WM_KEYDOWN && wp == VK_RETURN) return 0;
+    return OverlayControl::OnMessage(message, wp, lp);
+}
+
 HBRUSH CImeInputEdit::OnReflectedColour(HDC dc) { return greenText_ ? GreenOnBlack(dc) : BlackGround(dc); }
 
 bool CImeInputEdit::Fits(std::wstring_view added) const {

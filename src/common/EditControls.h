@@ -39,6 +39,11 @@ public:
     std::wstring Text() const;
     qope::TypedChars Typed() const;
 
+protected:
+    // Enter is no key of a typing line: an edit would hand it on to the window's default
+    // button, taking the focus with it.
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wp, LPARAM lp) override;
+
 private:
     void DrawCells(HDC dc) const;
 };

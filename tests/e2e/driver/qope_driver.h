@@ -160,14 +160,17 @@ std::wstring ExePath();
 // paths, and Wine sees the Unix root as drive Z:.
 std::wstring PathFromEnv(const wchar_t* name);
 
-// A code-table file of the install tree changed for one test and put back afterwards.
+// A data file of the install tree (a code table unless another folder is named) changed
+// for one test and put back afterwards, or removed again if there was none.
 class InstalledFileChange {
 public:
-    explicit InstalledFileChange(const std::wstring& name)
-        : path_(L"C:\\Program Files\\zel\\qope\\selectfiles\\" + name), backup_(path_ + L".test-backup") {
-        ::CopyFileW(path_.c_str(), backup_.c_str(), FALSE);
+    explicit InstalledFileChange(const std::wstring& name, const std::wstring& folder = L"selectfiles")
+        : path_(L"C:\\Program Files\\zel\\qope\\" + folder + L"\\" + name), backup_(path_ + L".test-backup"),
+          existed_(::CopyFileW(path_.c_str(), backup_.c_str(), FALSE) != FALSE) {}
+    ~InstalledFileChange() {
+        if (existed_) ::MoveFileExW(backup_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
+        else ::DeleteFileW(path_.c_str());
     }
-    ~InstalledFileChange() { ::MoveFileExW(backup_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING); }
     InstalledFileChange(const InstalledFileChange&) = delete;
     InstalledFileChange& operator=(const InstalledFileChange&) = delete;
     void Truncate(LONG bytes) const {
@@ -187,6 +190,7 @@ public:
 
 private:
     std::wstring path_, backup_;
+    bool existed_;
 };
 
 }  // namespace e2e
