@@ -4,19 +4,23 @@
 // the program lives and shows at most one message box; once the boxes are closed its
 // handle census is where it started.
 #include "app/PracticeDlgRes.h"
+#include "chinese/ArticleTypingDlgRes.h"
 #include "driver/qope_driver.h"
+#include "english/EnglishPracticeDlgRes.h"
 #include "win/diagnostics.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <random>
+#include <vector>
 
 namespace {
 
 using e2e::Qope;
 
 constexpr int kSteps = 2500;
+constexpr int kToolSteps = 250;  // in each tool window
 constexpr int kMenuCommands[] = {
     ID_EDITION_86, ID_EDITION_98, ID_KEY_HINTS_ON, ID_KEY_HINTS_OFF, ID_KEYBOARD_HELP, ID_ALL_ROOTS,
     ID_ZONE_HENG,  ID_ZONE_SHU,   ID_ZONE_PIE,     ID_ZONE_NA,       ID_ZONE_ZHE,      ID_WORD_ROOTS,
@@ -89,6 +93,66 @@ TEST(Monkey, RandomInputKeepsOneBoxAtMostAndLeavesNoHandles) {
     CloseBoxes(*qope);
     EXPECT_EQ(Census(*qope), before);
     std::printf("monkey: %d steps, %d boxes answered, at most %d open at once\n", kSteps, boxesSeen, mostBoxes);
+}
+
+// A tool window of the main window, walked the same way: its buttons clicked, keys and
+// characters sent to whatever has the focus, boxes answered; then it is closed as a
+// learner closes it, and the census is where it was before it opened.
+struct ToolWindow {
+    const char* name;
+    int command;                  // the menu item that opens it
+    std::vector<int> buttons;     // what a learner clicks in it
+    std::wstring characters;      // what reaches its fields as character messages
+    int exit;                     // the button that closes it
+};
+
+TEST(Monkey, ToolWindowsTakeRandomInputAndLeaveNoHandles) {
+    const ToolWindow windows[] = {
+        {"English practice", ID_ENGLISH_PRACTICE,
+         {IDC_LESSON_BASIC, IDC_LESSON_DIGITS, IDC_LESSON_CASE, IDC_LESSON_COOK, IDC_LESSON_AUSTRALIA,
+          IDC_EN_TYPING1, IDC_EN_TYPING4, IDC_EN_TYPING7},
+         L"asdfjkl; ASDF\b\b\b\r\t", IDOK},
+        {"article typing", ID_ARTICLE_TYPING,
+         {IDC_ARTICLE_THIEF, IDC_ARTICLE_PETREL, IDC_ARTICLE_PRINTING, IDC_AR_FREE_INPUT, IDC_AR_TYPING1,
+          IDC_AR_TYPING5},
+         L"的一是在不了有和人这中大为上个国我以要他，。\b\ba1 \r", IDOK},
+    };
+    auto qope = Qope::Start();
+    ASSERT_TRUE(qope);
+    const std::array<long, 7> before = Census(*qope);
+    std::mt19937 random(20261208);
+    for (const ToolWindow& tool : windows) {
+        SCOPED_TRACE(tool.name);
+        qope->PostCommand(tool.command);
+        HWND window = nullptr;
+        ASSERT_TRUE(e2e::WaitUntil([&] { return (window = qope->FindDialog()) != nullptr; }));
+        const e2e::Window w(window);
+        for (int step = 0; step < kToolSteps; ++step) {
+            const int roll = int(random() % 100);
+            HWND focus = qope->Focus();
+            if (roll < 70) {
+                const wchar_t c = tool.characters[random() % tool.characters.size()];
+                ::PostMessageW(focus ? focus : window, WM_CHAR, c, 1);
+            } else if (roll < 85) {
+                if (qope->CountDialogs(L"Qope") == 0) qope->Click(w.Item(tool.buttons[random() % tool.buttons.size()]));
+            } else {
+                qope->Settle();
+                if (qope->CountDialogs(L"Qope") > 0) qope->AnswerMessageBox();
+            }
+            if (step % 50 == 49) {
+                qope->Settle();
+                ASSERT_TRUE(qope->Running()) << "the program ended at step " << step;
+                ASSERT_LE(qope->CountDialogs(L"Qope"), 1) << "at step " << step;
+                ASSERT_TRUE(::IsWindow(window)) << "the window closed at step " << step;
+            }
+        }
+        qope->Settle();
+        CloseBoxes(*qope);
+        w.Command(tool.exit);
+        ASSERT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(window); }));
+        qope->Settle();
+    }
+    EXPECT_EQ(Census(*qope), before);
 }
 
 }  // namespace
