@@ -6,6 +6,8 @@
 #    answer with its key hint painted, a set start with its file reads, a root batch start,
 #    the root rows repainted) and key round trips from another process (a right key in an
 #    all-roots batch beside a key the code field drops);
+#  - line typing (tests/bench/typing_bench.cpp): a full typing line repainted with its
+#    cells, a key into a nearly full line and a dropped key, from another process;
 #  - the installer: its size, and a silent install and uninstall (5 rounds each).
 # Prints figures; judges nothing.
 set -uo pipefail
@@ -27,6 +29,9 @@ wine "$(qope_winpath build/win/tests/bench/startup_bench.exe)" "$qope" "$minimal
 echo
 echo "== drills"
 QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/bench/drill_bench.exe)" 2>/dev/null
+echo
+echo "== line typing"
+QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/bench/typing_bench.exe)" 2>/dev/null
 echo
 echo "== installer"
 setup=build/win/src/qope-setup.exe

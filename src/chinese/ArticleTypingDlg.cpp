@@ -4,6 +4,7 @@
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
 #include "common/line_typing_diagnostics.h"
+#include "common/stopwatch.h"
 #include "lookup/RootMapDlg.h"
 #include "win/ui.h"
 
@@ -226,6 +227,11 @@ long long CArticleTypingDlg::OnDiagnostics(unsigned query) {
     case qope::kTypingTicks: return m_copy.Ticks();
     case qope::kTypingAtEnd: return m_copy.AtEnd() ? 1 : 0;
     case qope::kTypingFocusLine: return LineOf(::GetDlgCtrlID(::GetFocus())) + 1;
+    case qope::kTimeTypingLineRepaint: {
+        const qope::Stopwatch watch;
+        ::RedrawWindow(Item(IDC_AR_TYPING1), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return watch.Micros();
+    }
     default: return -1;
     }
 }

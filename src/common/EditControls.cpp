@@ -67,12 +67,23 @@ void CTypingLine::DrawCells(HDC dc) const {
     win::SelectScope font(dc, cellFont);
     ::SetBkMode(dc, OPAQUE);
     ::SetTextColor(dc, kBlack);
-    for (size_t k = 0; k < chars.size(); ++k) {
-        const LRESULT at = ::SendMessageW(Handle(), EM_POSFROMCHAR, static_cast<WPARAM>(chars[k].at), 0);
-        if (at == -1) continue;
-        ::SetBkColor(dc, matches[k] ? matchColour : mismatchColour);
-        ::TextOutW(dc, static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at)), text.data() + chars[k].at,
-                   chars[k].units);
+    // Characters of one colour in a row are drawn at once from where the edit shows the
+    // first: the same font advances as the edit does. A tab stands alone, as the edit
+    // spreads it.
+    for (size_t first = 0; first < chars.size();) {
+        size_t end = first + 1;
+        const auto isTab = [&](size_t k) { return text[size_t(chars[k].at)] == L'\t'; };
+        if (!isTab(first))
+            while (end < chars.size() && matches[end] == matches[first] && !isTab(end)) ++end;
+        const LRESULT at = ::SendMessageW(Handle(), EM_POSFROMCHAR, static_cast<WPARAM>(chars[first].at), 0);
+        if (at != -1) {
+            const int from = chars[first].at;
+            const int to = end < chars.size() ? chars[end].at : static_cast<int>(text.size());
+            ::SetBkColor(dc, matches[first] ? matchColour : mismatchColour);
+            ::TextOutW(dc, static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at)), text.data() + from,
+                       isTab(first) ? 0 : to - from);
+        }
+        first = end;
     }
 }
 

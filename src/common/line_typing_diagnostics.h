@@ -11,6 +11,7 @@ enum LineTypingQuery : unsigned {
     kTypingTicks,                          // 100 ms ticks of its clock
     kTypingAtEnd,                          // 1 when the page shown is the text's last
     kTypingFocusLine,                      // the typing line (1-based) with the focus, 0 none
+    kTimeTypingLineRepaint,                // repaints the first typing line now: microseconds
 };
 
 }  // namespace qope

@@ -4,6 +4,7 @@
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
 #include "common/line_typing_diagnostics.h"
+#include "common/stopwatch.h"
 #include "win/ui.h"
 
 #include <algorithm>
@@ -188,6 +189,11 @@ long long CEnglishPracticeDlg::OnDiagnostics(unsigned query) {
     case qope::kTypingTicks: return m_copy.Ticks();
     case qope::kTypingAtEnd: return m_copy.AtEnd() ? 1 : 0;
     case qope::kTypingFocusLine: return LineOf(::GetDlgCtrlID(::GetFocus())) + 1;
+    case qope::kTimeTypingLineRepaint: {
+        const qope::Stopwatch watch;
+        ::RedrawWindow(Item(IDC_EN_TYPING1), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return watch.Micros();
+    }
     default: return -1;
     }
 }

@@ -74,7 +74,7 @@ TEST(Installer, InstallsSilentlyRunsAndUninstallsWithoutTrace) {
     EXPECT_EQ(Bytes(kInstall / L"qope.exe"), Bytes(FromEnv(L"QOPE_EXE")));
     EXPECT_EQ(Bytes(kInstall / L"qope.chm"), Bytes(FromEnv(L"QOPE_CHM")));
     int files = 0;
-    for (const char* folder : {"selectfiles", "wavefiles"})
+    for (const char* folder : {"selectfiles", "wavefiles", "Englishtype", "freeinput"})
         for (const auto& entry : fs::recursive_directory_iterator(data / folder)) {
             if (!entry.is_regular_file()) continue;
             const fs::path installed = kInstall / fs::relative(entry.path(), data);
