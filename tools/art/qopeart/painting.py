@@ -1,7 +1,7 @@
 """Tools for painting landscapes with Pillow alone: smooth noise, colour ramps, ridge lines,
 soft masks, trees, reflections and brush strokes.
 
-Everything takes its chance from a random.Random the caller seeds, and works through
+Everything takes its chance from a random.Random the caller starts, and works through
 Pillow's own operations (no per-pixel Python loops over whole pictures), so a picture is
 drawn in well under a second and always to the same bytes.
 """
