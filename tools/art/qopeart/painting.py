@@ -1,9 +1,9 @@
 """Tools for painting landscapes with Pillow alone: smooth noise, colour ramps, ridge lines,
 soft masks, trees, reflections and brush strokes.
 
-Everything takes its chance from a random.Random the caller starts, and works through
-Pillow's own operations (no per-pixel Python loops over whole pictures), so a picture is
-drawn in well under a second and always to the same bytes.
+Everything takes its chance from a random.Random the caller starts and works mostly
+through Pillow's own operations; only the light on a mountain range is worked out pixel by
+pixel. A landscape takes one or two seconds and always comes out as the same bytes.
 """
 from __future__ import annotations
 
