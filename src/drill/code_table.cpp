@@ -65,36 +65,42 @@ bool IsItemField(const char* field, int width) {
     return true;
 }
 
-// Reads records start .. start + 27 whole in one read, checks each ends in CR LF and its
-// field at `fieldOffset` passes `isField`, and only then appends the 28 fields to `text`.
-// False (and `text` unchanged) means a damaged file: too short, or records that no longer
-// line up with the layout.
-bool ReadFields(RecordSource& file, int start, int recordLength, int fieldOffset, int width,
+// Reads records start .. start + count - 1 whole in one read, checks each ends in CR LF
+// and its field at `fieldOffset` passes `isField`, and only then appends the fields to
+// `text`. False (and `text` unchanged) means a damaged file: too short, or records that
+// no longer line up with the layout.
+bool ReadFields(RecordSource& file, int start, int count, int recordLength, int fieldOffset, int width,
                 bool (*isField)(const char*, int), std::string& text) {
-    if (start < 0) return false;
+    if (start < 0 || count <= 0) return false;
     const size_t length = static_cast<size_t>(recordLength);
-    std::vector<char> records(kSetRecords * length);
+    std::vector<char> records(static_cast<size_t>(count) * length);
     if (!file.ReadAt(static_cast<std::int64_t>(start) * recordLength, records.data(), static_cast<int>(records.size())))
         return false;
-    for (int i = 0; i < kSetRecords; ++i) {
+    for (int i = 0; i < count; ++i) {
         const char* record = records.data() + i * length;
         if (record[length - 2] != '\r' || record[length - 1] != '\n') return false;
         if (!isField(record + fieldOffset, width)) return false;
     }
-    for (int i = 0; i < kSetRecords; ++i) text.append(records.data() + i * length + fieldOffset, static_cast<size_t>(width));
+    for (int i = 0; i < count; ++i) text.append(records.data() + i * length + fieldOffset, static_cast<size_t>(width));
     return true;
 }
 
 }  // namespace
 
+bool ReadItemFields(const CodeTableFile& table, int start, int count, RecordSource& file, std::string& items) {
+    return ReadFields(file, start, count, ItemRecordLength(table),
+                      table.layout == TableLayout::Paired ? 0 : table.codeWidth, table.itemWidth, IsItemField, items);
+}
+
+bool ReadCodeFields(const CodeTableFile& table, int start, int count, RecordSource& file, std::string& codes) {
+    return ReadFields(file, start, count, CodeRecordLength(table), 0, table.codeWidth, IsCodeField, codes);
+}
+
 SetFailure ReadSet(const CodeTableFile& table, int start, RecordSource& itemFile, RecordSource& codeFile,
                    CodeTable& set) {
     set = CodeTable{};
-    const bool paired = table.layout == TableLayout::Paired;
-    if (!ReadFields(itemFile, start, ItemRecordLength(table), paired ? 0 : table.codeWidth, table.itemWidth,
-                    IsItemField, set.items))
-        return SetFailure::ItemFile;
-    if (!ReadFields(codeFile, start, CodeRecordLength(table), 0, table.codeWidth, IsCodeField, set.codes)) {
+    if (!ReadItemFields(table, start, kSetRecords, itemFile, set.items)) return SetFailure::ItemFile;
+    if (!ReadCodeFields(table, start, kSetRecords, codeFile, set.codes)) {
         set = CodeTable{};
         return SetFailure::CodeFile;
     }

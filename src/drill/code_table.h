@@ -45,15 +45,22 @@ struct CodeTable {
     int start = 0;
 };
 
+// The item fields (or the code fields) of records start .. start + count - 1 of one file,
+// appended to `text` in record order. False, and `text` unchanged, for a damaged file:
+// too short for the records, or one of them not ending in CR LF, with a code field not of
+// letters a-y and blanks, or an item field not of whole GBK double-byte characters padded
+// with blanks; its items would no longer line up with typeable codes. A negative start
+// or a count below 1 fails too.
+bool ReadItemFields(const CodeTableFile& table, int start, int count, RecordSource& file, std::string& text);
+bool ReadCodeFields(const CodeTableFile& table, int start, int count, RecordSource& file, std::string& text);
+
 // Which file of a set could not be read.
 enum class SetFailure { None, ItemFile, CodeFile };
 
 // Reads a set from its files (for a combined layout both sources are the one file): the
-// item fields first, then the code fields. The failure names the first damaged file: too
-// short for the set, or one of the set's records not ending in CR LF, with a code field
-// not of letters a-y and blanks, or an item field not of whole GBK double-byte characters
-// padded with blanks; its items would no longer line up with typeable codes. On failure
-// `set` is left empty. A negative start fails as the item file.
+// 28 item fields first, then the 28 code fields. The failure names the first damaged file
+// (as ReadItemFields and ReadCodeFields judge it); on failure `set` is left empty. A
+// negative start fails as the item file.
 SetFailure ReadSet(const CodeTableFile& table, int start, RecordSource& itemFile, RecordSource& codeFile,
                    CodeTable& set);
 

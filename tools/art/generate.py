@@ -24,7 +24,8 @@ ROOT = HERE.parent.parent
 sys.path.insert(0, str(HERE))
 
 from qopeart import (background, buttons, catalogue, cursor, helppictures, icon,  # noqa: E402
-                     keycaps, keymap, layout, resources, rootmaps, rootpictures, titles, writers)
+                     keycaps, keymap, landscapes, layout, resources, rootmaps, rootpictures, titles,
+                     writers)
 
 OUTPUT_SUFFIXES = {".bmp", ".ico", ".cur", ".rc", ".png"}
 HELP_PICTURES = ROOT / "data" / "help" / "images"
@@ -55,6 +56,7 @@ def build() -> dict:
         "cap_pictures": cap_pictures,
         "rootmaps": maps,
         "help_pictures": helppictures.draw_all(maps, cap_pictures, caps),
+        "landscapes": landscapes.draw(),
     }
 
 
@@ -62,7 +64,8 @@ def write(drawn: dict, out: Path) -> list[Path]:
     out.mkdir(parents=True, exist_ok=True)
     written: list[Path] = []
     # Each window's script lists its own pictures.
-    lists: dict[str, list[tuple[str, str]]] = {"practice": [], "lookup": [], "rootmaps": []}
+    lists: dict[str, list[tuple[str, str]]] = {"practice": [], "lookup": [], "rootmaps": [],
+                                               "speedtests": []}
 
     def bmp(name: str, filename: str, picture, bpp: int = 8, script: str = "practice") -> None:
         path = out / filename
@@ -89,6 +92,10 @@ def write(drawn: dict, out: Path) -> list[Path]:
         bmp(rid, f"caps/cap{rid}.bmp", pic, 4, "lookup")
     for rid, pic in sorted(drawn["rootmaps"].items()):
         bmp(rid, f"rootmap{rid}.bmp", pic, 4, "rootmaps")
+
+    # The speed tests' landscapes keep every colour: 24-bit.
+    for rid, pic in drawn["landscapes"].items():
+        bmp(rid, f"landscape{rid}.bmp", pic, 24, "speedtests")
 
     ico = out / "qope.ico"
     ico.write_bytes(writers.ico_bytes(drawn["icon"]))
@@ -172,6 +179,8 @@ def preview(drawn: dict, folder: Path) -> None:
         area.save(folder / f"hint{ed}_wqvb.png")
         pv.lookup_row(drawn["key_caps"], drawn["cap_pictures"], ed, "wqvb ").save(
             folder / f"lookup{ed}_wqvb.png")
+    for name, sheet in landscapes.previews(drawn["landscapes"]).items():
+        sheet.save(folder / name)
 
 
 def main() -> int:

@@ -1,7 +1,8 @@
 """The resource script lines for the picture files: art/shared.rc (icon and cursor, included
 by src/res/qope.rc) and one list of bitmaps per window, included by that window's script:
 art/practice.rc (src/app/PracticeDlg.rc), art/lookup.rc (src/lookup/CodeLookupDlg.rc) and
-art/rootmaps.rc (src/lookup/RootMapDlg.rc)."""
+art/rootmaps.rc (src/lookup/RootMapDlg.rc); art/speedtests.rc, the speed tests' landscapes, is
+included by src/res/qope.rc."""
 from __future__ import annotations
 
 HEADER = """\
