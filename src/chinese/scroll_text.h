@@ -5,7 +5,7 @@
 
 #include "common/record_source.h"
 #include "drill/code_table.h"
-#include "english/speed_pane.h"
+#include "common/speed_pane.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 // step down its column; columns lie 190 pixels apart from the left and wrap.
 #pragma once
 
-#include "english/speed_pane.h"
+#include "common/speed_pane.h"
 
 #include <string>
 #include <string_view>
