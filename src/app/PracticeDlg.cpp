@@ -8,10 +8,7 @@
 #include "common/WindowLook.h"
 #include "common/install_paths.h"
 #include "common/stopwatch.h"
-#include "chinese/ArticleTypingDlg.h"
-#include "english/EnglishPracticeDlg.h"
 #include "lookup/CodeLookupDlg.h"
-#include "lookup/DictionaryDlg.h"
 #include "win/back_buffer.h"
 #include "win/text.h"
 #include "win/ui.h"
@@ -113,11 +110,8 @@ std::span<const win::CommandRoute> CPracticeDlg::CommandRoutes() const {
         win::OnCommand(ID_KEY_HINTS_ON, &CPracticeDlg::OnKeyHintsOn),
         win::OnCommand(ID_KEY_HINTS_OFF, &CPracticeDlg::OnKeyHintsOff),
         win::OnCommand(ID_CODE_LOOKUP, &CPracticeDlg::OnCodeLookup),
-        win::OnCommand(ID_DICTIONARY, &CPracticeDlg::OnDictionary),
         win::OnCommand(ID_WUBI_TUTORIAL, &CPracticeDlg::OnSystemHelp),
         win::OnCommand(ID_MUSIC_CHOICE, &CPracticeDlg::OnMusicChoice),
-        win::OnCommand(ID_ENGLISH_PRACTICE, &CPracticeDlg::OnEnglishPractice),
-        win::OnCommand(ID_ARTICLE_TYPING, &CPracticeDlg::OnArticleTyping),
     };
     return routes;
 }
@@ -174,10 +168,9 @@ bool CPracticeDlg::OnInitDialog() {
     m_buttons.OnClick(IDC_KEYHELPBUTTON, [this] { OnPictureToggle(); });
     m_buttons.OnClick(IDC_EXIT, [this] { OnExit(); });
     m_buttons.OnClick(IDC_CODEFINDBUTTON, [this] { OnCodeLookup(); });
-    m_buttons.OnClick(IDC_STUDYZBUTTON, [this] { OnDictionary(); });
     m_buttons.OnClick(IDC_SYSHELPBUTTON, [this] { OnSystemHelp(); });
-    m_buttons.OnClick(IDC_MYENGLISHTYPEDLG, [this] { OnEnglishPractice(); });
-    m_buttons.OnClick(IDC_INPUTTEST, [this] { OnArticleTyping(); });
+    for (const ToolWindow& tool : ToolWindows())
+        if (tool.button) m_buttons.OnClick(tool.button, [this, &tool] { OpenToolWindow(tool); });
     m_editCode.onHelp = [this] { OnSystemHelp(); };
 
     m_pictures.Load(Handle());
@@ -342,14 +335,6 @@ void CPracticeDlg::OnCodeLookup() {
     FocusCodeEdit();
 }
 
-// The dictionary searches the 86 list whatever the edition; the drill is left as it is.
-void CPracticeDlg::OnDictionary() {
-    win::DefaultBeep();
-    CDictionaryDlg dialog;
-    dialog.RunModal(Handle());
-    FocusCodeEdit();
-}
-
 // The tutorial opens beside this window: the drill goes on at once.
 void CPracticeDlg::OnSystemHelp() {
     win::DefaultBeep();
@@ -357,29 +342,24 @@ void CPracticeDlg::OnSystemHelp() {
     FocusCodeEdit();
 }
 
-void CPracticeDlg::RunToolWindow(win::Dialog& window, bool restoreUsKeyboard) {
-    m_strStatus = qope::kNoDrillStatus;
-    m_drill.Abandon();
-    m_pictures.ReleaseRootPictures();
+void CPracticeDlg::OpenToolWindow(const ToolWindow& tool) {
+    const std::unique_ptr<win::Dialog> window = tool.make(m_session);
+    if (tool.leavesDrill) {
+        m_strStatus = qope::kNoDrillStatus;
+        m_drill.Abandon();
+        m_pictures.ReleaseRootPictures();
+    }
     win::DefaultBeep();
-    m_strCompare.clear();
-    m_strInput.clear();
-    ShowRootRows();
-    ShowLitKeys();
-    Push();
-    window.RunModal(Handle());
+    if (tool.leavesDrill) {
+        m_strCompare.clear();
+        m_strInput.clear();
+        ShowRootRows();
+        ShowLitKeys();
+        Push();
+    }
+    window->RunModal(Handle());
     FocusCodeEdit();
-    if (restoreUsKeyboard) ActivateUsKeyboard();
-}
-
-void CPracticeDlg::OnEnglishPractice() {
-    CEnglishPracticeDlg window;
-    RunToolWindow(window, false);
-}
-
-void CPracticeDlg::OnArticleTyping() {
-    CArticleTypingDlg window;
-    RunToolWindow(window, true);
+    if (tool.restoresUsKeyboard) ActivateUsKeyboard();
 }
 
 // Help windows have no owner: they close with the program, as the music device does.
@@ -424,6 +404,10 @@ void CPracticeDlg::OnKeyHintsOff() {
 
 bool CPracticeDlg::OnOtherCommand(int id, WORD notification) {
     if (notification != BN_CLICKED) return false;
+    if (const ToolWindow* tool = ToolWindowOf(id)) {
+        OpenToolWindow(*tool);
+        return true;
+    }
     for (const RootCommand& command : kRootCommands) {
         if (command.menu == id) {
             StartRootBatch(command.rootKind);

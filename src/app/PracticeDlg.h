@@ -10,6 +10,7 @@
 #include "app/MusicPlayer.h"
 #include "app/PracticeDlgRes.h"
 #include "app/PracticePictures.h"
+#include "app/ToolWindows.h"
 #include "app/practice_drill.h"
 #include "app/usage_clock.h"
 #include "common/EditControls.h"
@@ -67,17 +68,12 @@ private:
     void OnExit();
     void OnVersionHistory();
     void OnCodeLookup();
-    void OnDictionary();
     void OnSystemHelp();
     void OnMusicChoice();
     void FocusCodeEdit();
-    // The tool windows that leave the drill (finger exercise, English practice, article
-    // typing): the drill is emptied and its pictures released, the window runs modally,
-    // the focus comes back to the code field; after the article window the US keyboard
-    // layout is activated again, since typing there needed an input method.
-    void RunToolWindow(win::Dialog& window, bool restoreUsKeyboard);
-    void OnEnglishPractice();
-    void OnArticleTyping();
+    // A tool window of the table (app/ToolWindows.h): the drill left if it leaves it, the
+    // beep, the modal run, the focus back in the code field, the US layout again if asked.
+    void OpenToolWindow(const ToolWindow& tool);
     void ActivateUsKeyboard();
 
     // What the window shows, drawn from its state.

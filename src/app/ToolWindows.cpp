@@ -1,0 +1,30 @@
+#include "app/ToolWindows.h"
+
+#include "app/PracticeDlgRes.h"
+#include "chinese/ArticleTypingDlg.h"
+#include "english/EnglishPracticeDlg.h"
+#include "lookup/DictionaryDlg.h"
+
+namespace {
+
+template <class Window>
+std::unique_ptr<win::Dialog> Make(qope::Session&) {
+    return std::make_unique<Window>();
+}
+
+const ToolWindow kToolWindows[] = {
+    {IDC_MYENGLISHTYPEDLG, ID_ENGLISH_PRACTICE, true, false, Make<CEnglishPracticeDlg>},
+    {IDC_INPUTTEST, ID_ARTICLE_TYPING, true, true, Make<CArticleTypingDlg>},
+    // The dictionary searches the 86 list whatever the edition.
+    {IDC_STUDYZBUTTON, ID_DICTIONARY, false, false, Make<CDictionaryDlg>},
+};
+
+}  // namespace
+
+std::span<const ToolWindow> ToolWindows() { return kToolWindows; }
+
+const ToolWindow* ToolWindowOf(int command) {
+    for (const ToolWindow& tool : kToolWindows)
+        if (command != 0 && (tool.button == command || tool.menu == command)) return &tool;
+    return nullptr;
+}
