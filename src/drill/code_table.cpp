@@ -34,6 +34,12 @@ int CodeRecordLength(const CodeTableFile& table) {
     return table.layout == TableLayout::Paired ? table.codeWidth + kLineEnd : ItemRecordLength(table);
 }
 
+bool IsCodeField(std::string_view field) {
+    for (const char c : field)
+        if (!((c >= 'a' && c <= 'y') || c == ' ')) return false;
+    return true;
+}
+
 int ChooseStartIndex(int seconds, int randomValue, int starts) {
     if (starts <= 0) return 0;
     // In 64 bits and folded to 0 .. N - 1: the product of any two ints fits, and a
@@ -44,15 +50,10 @@ int ChooseStartIndex(int seconds, int randomValue, int starts) {
 
 namespace {
 
-bool IsCodeField(const char* field, int width) {
-    for (int i = 0; i < width; ++i)
-        if (!((field[i] >= 'a' && field[i] <= 'y') || field[i] == ' ')) return false;
-    return true;
-}
-
 // Whole GBK double-byte characters, then blanks to the end: a lone lead byte or a stray
 // byte would shift every later character and could never be typed.
-bool IsItemField(const char* field, int width) {
+bool IsItemField(std::string_view field) {
+    const int width = static_cast<int>(field.size());
     int i = 0;
     for (; i < width && field[i] != ' '; i += 2) {
         const auto lead = static_cast<unsigned char>(field[i]);
@@ -70,7 +71,7 @@ bool IsItemField(const char* field, int width) {
 // `text`. False (and `text` unchanged) means a damaged file: too short, or records that
 // no longer line up with the layout.
 bool ReadFields(RecordSource& file, int start, int count, int recordLength, int fieldOffset, int width,
-                bool (*isField)(const char*, int), std::string& text) {
+                bool (*isField)(std::string_view), std::string& text) {
     if (start < 0 || count <= 0) return false;
     const size_t length = static_cast<size_t>(recordLength);
     std::vector<char> records(static_cast<size_t>(count) * length);
@@ -79,7 +80,7 @@ bool ReadFields(RecordSource& file, int start, int count, int recordLength, int 
     for (int i = 0; i < count; ++i) {
         const char* record = records.data() + i * length;
         if (record[length - 2] != '\r' || record[length - 1] != '\n') return false;
-        if (!isField(record + fieldOffset, width)) return false;
+        if (!isField(std::string_view(record + fieldOffset, static_cast<size_t>(width)))) return false;
     }
     for (int i = 0; i < count; ++i) text.append(records.data() + i * length + fieldOffset, static_cast<size_t>(width));
     return true;

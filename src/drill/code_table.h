@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace qope {
 
@@ -34,6 +35,11 @@ const CodeTableFile* FindCodeTable(int kind, int edition);
 // The record length of the item file and of the code file (the same file when combined).
 int ItemRecordLength(const CodeTableFile& table);
 int CodeRecordLength(const CodeTableFile& table);
+
+// A code field as a learner types it: letters a-y and blanks, nothing else. A NUL, a
+// capital, a stored z or any other byte means the file is damaged; every reader of code
+// fields (the drills, the dictionary) refuses such a record alike.
+bool IsCodeField(std::string_view field);
 
 // The start record of a set: seconds (0-59) × the next rand() value, modulo N; always
 // 0 .. N - 1.

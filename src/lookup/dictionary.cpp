@@ -117,7 +117,7 @@ DictResult SearchDictionary(std::string_view input, RecordSource& codeFile, Reco
     int onLine = 0;
     for (int i = 0; i < codes.records; ++i) {
         const char* code = codes.bytes.data() + static_cast<std::size_t>(i) * codeLength;
-        if (!EndsLine(code + kPatternLength)) {
+        if (!EndsLine(code + kPatternLength) || !IsCodeField(std::string_view(code, kPatternLength))) {
             result.damage = DictDamage::CodeFile;
             break;
         }

@@ -44,8 +44,9 @@ extern const char* const kDictTooManyZMessage;
 
 // Which file the search found damaged: shorter than the code list needs, a record cut off
 // at the end, or a record not of its layout (a code record without CR LF after its four
-// bytes, a character record not one whole GBK character and CR LF). Reported once; what
-// was listed before the damage stays.
+// bytes or whose four bytes fail IsCodeField, as the drills read them; a character record
+// not one whole GBK character and CR LF). Reported once; what was listed before the damage
+// stays.
 enum class DictDamage { None, CodeFile, CharFile };
 
 struct DictResult {

@@ -153,7 +153,7 @@ TEST_F(FixtureFiles, ABadByteInAnyRecordOfTheSetIsADamagedFile) {
         {"0xFF", Item, 2, '\xFF'},            {"trail 0x7F", Item, 3, '\x7F'},
         {"lead, blank", Item, 4, '\xB0'},     {"lead as last byte", Item, 7, '\xB0'},
         {"z", Code4, 0, 'z'},                 {"capital", Code4, 1, 'A'},
-        {"0xFF in a code", Code4, 3, '\xFF'},
+        {"0xFF in a code", Code4, 3, '\xFF'}, {"NUL in a code", Code4, 2, '\0'},
     };
     const auto* paired = FindCodeTable(12, 86);
     const auto* combined = FindCodeTable(12, 98);

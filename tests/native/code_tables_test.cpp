@@ -917,4 +917,139 @@ TEST(BrokenShippedCopy, CaughtByTheChecker) {
     EXPECT_TRUE(faults.count(Fault::Mixing));
 }
 
+
+// --- the 98 files against the 98 edition's own tables ---------------------------------------
+//
+// Our 98 lists come from one source family; beside them lie the facts of the edition's own
+// vendor tables: which items have another full code there, and which item its input
+// method offers first for one, two or three letters. Those facts are read from the shared
+// folder beside the repository, never copied into it.
+
+std::string SharedSources() { return QOPE_SOURCE_DIR "/../shared/wubi-sources"; }
+
+// UTF-8 (the shared lists) to GBK (our files).
+std::string ToGbk(const std::string& utf8) {
+    iconv_t cd = iconv_open("GBK", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no GBK converter");
+    std::string out(utf8.size() * 2 + 4, '\0');
+    char* in = const_cast<char*>(utf8.data());
+    char* to = out.data();
+    size_t inLeft = utf8.size(), outLeft = out.size();
+    const bool ok = iconv(cd, &in, &inLeft, &to, &outLeft) != static_cast<size_t>(-1);
+    iconv_close(cd);
+    if (!ok) throw std::runtime_error("not GBK: " + utf8);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+// The tab-separated fields of every line of a UTF-8 list, in GBK; nullopt when unreadable.
+std::optional<std::vector<std::vector<std::string>>> ReadTsv(const std::string& path) {
+    auto text = ReadFile(path);
+    if (!text) return std::nullopt;
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(ToGbk(*text));
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');) fields.push_back(cell);
+        lines.push_back(std::move(fields));
+    }
+    return lines;
+}
+
+struct Standard98 {
+    std::map<std::string, std::string> full;   // item -> the edition's own full code
+    std::map<std::string, std::string> first;  // letters -> the item offered first
+};
+
+// The full codes are those of ../98/full.tsv but where full-differences.tsv gives another.
+std::optional<Standard98> ReadStandard98(const std::string& sources) {
+    const auto ours = ReadTsv(sources + "/98/full.tsv");
+    const auto differences = ReadTsv(sources + "/98-standard/full-differences.tsv");
+    const auto first = ReadTsv(sources + "/98-standard/first-candidates.tsv");
+    if (!ours || !differences || !first) return std::nullopt;
+    Standard98 standard;
+    for (const auto& line : *ours) standard.full[line.at(0)] = line.at(1);
+    for (size_t i = 1; i < differences->size(); ++i) standard.full[(*differences)[i].at(0)] = (*differences)[i].at(2);
+    for (size_t i = 1; i < first->size(); ++i) standard.first[(*first)[i].at(0)] = (*first)[i].at(1);
+    return standard;
+}
+
+// Every 98 record of the folder that teaches what the edition's own tables do not: a full
+// or identification code other than the edition's, a short code on letters for which the
+// edition offers another item, a two- or three-letter one that does not begin the item's
+// full code, a word code
+// other than the word rule gives from the edition's full codes.
+std::vector<std::string> AgainstStandard98(const std::string& folder, const Standard98& standard) {
+    std::vector<std::string> findings;
+    for (const TableRow& row : ShippedRows()) {
+        if (row.edition != 98) continue;
+        std::set<std::pair<std::string, std::string>> seen;  // an entry repeated to fill the file is one
+        for (const auto& [item, code] : Entries(folder, row)) {
+            if (!seen.insert({item, code}).second) continue;
+            const std::string where = row.itemFile + ": " + item + " " + code;
+            std::vector<const std::string*> full;
+            for (size_t i = 0; i + 1 < item.size(); i += 2) {
+                auto it = standard.full.find(item.substr(i, 2));
+                if (it == standard.full.end()) break;
+                full.push_back(&it->second);
+            }
+            if (full.size() * 2 != item.size()) {
+                findings.push_back(where + ": a character the 98 tables do not code");
+                continue;
+            }
+            const std::string& own = *full.front();
+            if (row.kind <= 3) {
+                auto first = standard.first.find(code);
+                if (first != standard.first.end() && first->second != item)
+                    findings.push_back(where + ": the 98 edition offers " + first->second + " there");
+                else if (row.kind > 1 && (own.size() <= code.size() || own.compare(0, code.size(), code) != 0))
+                    findings.push_back(where + ": does not begin the full code " + own);
+            } else if (row.kind == 4 || row.kind == 16) {
+                if (code != own) findings.push_back(where + ": the 98 edition's code is " + own);
+            } else if (WordCode(full) != code) {
+                findings.push_back(where + ": the word rule gives " + WordCode(full));
+            }
+        }
+    }
+    return findings;
+}
+
+std::string FirstOf(const std::vector<std::string>& findings, size_t shown = 20) {
+    std::ostringstream out;
+    for (size_t i = 0; i < findings.size() && i < shown; ++i) out << "  " << findings[i] << "\n";
+    if (findings.size() > shown) out << "  and " << findings.size() - shown << " more\n";
+    return out.str();
+}
+
+TEST(Shipped98Tables, TeachWhatThe98EditionTypes) {
+    const auto standard = ReadStandard98(SharedSources());
+    if (!standard) GTEST_SKIP() << "no " << SharedSources() << "/98-standard beside the repository";
+    const auto findings = AgainstStandard98(ShippedFolder(), *standard);
+    EXPECT_TRUE(findings.empty()) << findings.size() << " records:\n" << FirstOf(findings);
+}
+
+TEST(Shipped98Tables, TheComparisonCatchesAnOldCodeAndATakenShortCode) {
+    const auto standard = ReadStandard98(SharedSources());
+    if (!standard) GTEST_SKIP() << "no " << SharedSources() << "/98-standard beside the repository";
+    TempFolder copy;
+    for (const TableRow& row : ShippedRows())
+        if (row.edition == 98 && !fs::exists(copy.File(row.itemFile)))
+            fs::copy_file(fs::path(ShippedFolder()) / row.itemFile, copy.File(row.itemFile));
+    ASSERT_TRUE(AgainstStandard98(copy.Path(), *standard).empty());
+
+    // 睡 back on the code of its source (全部编码 and every word with 睡 follow), and the
+    // first 三级简码 record moved onto tgj, which the 98 edition gives 年.
+    const TableRow& full = ShippedRow(4, 98);
+    const auto entries = Entries(copy.Path(), full);
+    const auto sleep = std::find_if(entries.begin(), entries.end(), [](auto& e) { return e.first == "睡"; });
+    ASSERT_NE(sleep, entries.end());
+    Patch(copy.File(full.itemFile), static_cast<size_t>(sleep - entries.begin()) * 8, "htfa");
+    Patch(copy.File(ShippedRow(3, 98).itemFile), 0, "tgj ");
+    const auto findings = AgainstStandard98(copy.Path(), *standard);
+    const std::string all = FirstOf(findings, findings.size());
+    EXPECT_NE(all.find("AllCodechen98.txt: 睡 htfa: the 98 edition's code is htgf"), std::string::npos) << all;
+    EXPECT_NE(all.find(" tgj: the 98 edition offers 年 there"), std::string::npos) << all;
+}
+
 }  // namespace

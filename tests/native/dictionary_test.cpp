@@ -99,17 +99,16 @@ TEST_F(Dictionary, OnlyFourCharactersWithOneToThreeZAreSearched) {
 }
 
 TEST_F(Dictionary, EachPatternMatchesTheCodesDifferingOnlyAtItsZ) {
-    // Record m differs from "abcd" at the positions of mask m, by a letter or by a stored z:
-    // a pattern lists it exactly when it covers those positions.
+    // Record m differs from "abcd" at the positions of mask m: a pattern lists it exactly
+    // when it covers those positions.
     std::vector<std::string> codes;
-    for (char other : {'q', 'z'})
-        for (unsigned m = 0; m < 16; ++m) codes.push_back(Replaced(m, other));
+    for (unsigned m = 0; m < 16; ++m) codes.push_back(Replaced(m, 'q'));
     for (unsigned pattern = 1; pattern < 15; ++pattern) {
         const std::string input = Replaced(pattern, 'z');
         std::vector<std::string> expected, found;
         for (unsigned i = 0; i < codes.size(); ++i)
-            if ((i % 16 & ~pattern) == 0) expected.push_back(codes[i]);
-        const auto result = Search(input, CodeRecords(codes), CharRecords(32), &found);
+            if ((i & ~pattern) == 0) expected.push_back(codes[i]);
+        const auto result = Search(input, CodeRecords(codes), CharRecords(16), &found);
         EXPECT_EQ(found, expected) << input;
         EXPECT_EQ(result.damage, DictDamage::None);
     }
@@ -153,6 +152,24 @@ TEST_F(Dictionary, DamageNamesTheFileAndKeepsTheEntriesBeforeIt) {
         EXPECT_EQ(result.damage, c.damage) << c.kept;
         EXPECT_EQ(result.text, Listed(c.kept));
     }
+}
+
+// A code record is what the drills accept (IsCodeField): any other byte in its four makes
+// the code list damaged, where the pattern would have hidden the byte and where the record
+// could never have matched alike.
+TEST_F(Dictionary, ACodeOfOtherBytesThanLettersAToYAndBlanksIsTheDamagedCodeList) {
+    const std::pair<const char*, std::string> bad[] = {
+        {"NUL under a z", std::string("abc\0", 4)}, {"NUL", std::string("\0bcd", 4)},
+        {"0xFF", "ab\xFF" "d"},                      {"capital", "aBcd"},
+        {"capital under a z", "abCd"},               {"stored z", "abcz"},
+        {"stored z where no z was typed", "zbcd"}};
+    for (const auto& [what, code] : bad) {
+        const auto result = Search("abzz", CodeRecords({"abcd", "abcd", "abcd", code, "abcd"}), CharRecords(5));
+        EXPECT_EQ(result.damage, DictDamage::CodeFile) << what;
+        EXPECT_EQ(result.text, Listed(3)) << what;
+    }
+    // blanks pad a short code and are no damage
+    EXPECT_EQ(Search("abzz", CodeRecords({"ab  ", "abcd"}), CharRecords(2)).damage, DictDamage::None);
 }
 
 TEST_F(Dictionary, ShippedListFindsEveryCodeStartingWithAInItsFirst7300) {

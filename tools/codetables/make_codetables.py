@@ -9,11 +9,15 @@ in the layout, field widths and record count given there: GBK text, blank-padded
 CR LF at the end of every record. The same inputs always give the same bytes.
 
 What goes into each file (a learner trusts every code shown, so nothing is invented here;
-items and codes come from the lists as they are, only chosen and ordered):
+items and codes come from the lists, only chosen and ordered, except for the 98 full codes
+that 98_corrections.tsv gives as the 98 edition's own, which every 98 file follows):
   一级简码       the 25 one-level codes (identical in both editions), key order, repeated
   二/三级简码    every character with a short code of that level; the order spreads the
                  first keys evenly (see spread_keys) and the first N + 27 records, the only
-                 ones a drill can reach, hold the most frequent characters
+                 ones a drill can reach, hold the most frequent characters. In 98 a short
+                 code follows its character's corrected full code, and a three-letter code
+                 is kept only where no other character claims those letters (see
+                 settle_short_codes)
   全部编码       every character of the full-code list, most frequent first
   末笔识别码     every character whose full code ends in an identification code, most
                  frequent first
@@ -40,6 +44,7 @@ DEF_FILE = os.path.join(ROOT, "src", "drill", "code_tables.def")
 DEFAULT_SOURCES = os.path.join(os.path.dirname(ROOT), "shared", "wubi-sources")
 DEFAULT_OUT = os.path.join(ROOT, "data", "selectfiles")
 EXCLUDED_WORDS = os.path.join(HERE, "excluded_words.txt")
+CORRECTIONS_98 = os.path.join(HERE, "98_corrections.tsv")
 
 SET_LENGTH = 28  # records a drill set reads
 KEYS = "abcdefghijklmnopqrstuvwxy"
@@ -93,6 +98,59 @@ def read_list(sources, edition, name):
                 raise SystemExit("%s:%d: bad code %r" % (path, number, code))
             entries.append((item, code))
     return entries
+
+
+def read_corrections(path=CORRECTIONS_98):
+    """The corrected 98 full codes: item -> (code, True when it ends in an identification
+    letter). '#' starts a comment line; the fields are item, code, last, reason."""
+    corrections = {}
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            if line.startswith("#") or not line.strip():
+                continue
+            fields = line.rstrip("\n").split("\t")
+            if (len(fields) != 4 or not re.fullmatch("[a-y]{1,4}", fields[1])
+                    or fields[2] not in ("id", "element") or not fields[3].strip()
+                    or fields[0] in corrections):
+                raise SystemExit("%s:%d: not item, code, id|element, reason" % (path, number))
+            corrections[fields[0]] = (fields[1], fields[2] == "id")
+    return corrections
+
+
+def is_gb2312(item):
+    try:
+        return len(item.encode("gb2312")) == 2 * len(item)
+    except UnicodeEncodeError:
+        return False
+
+
+class Edition:
+    """The full codes of one edition, with the corrections in place, and what is derived
+    from them: the frequency rank of each character (its line in full.tsv)."""
+
+    def __init__(self, sources, edition, corrections):
+        self.sources, self.edition, self.corrections = sources, edition, corrections
+        listed = read_list(sources, edition, "full")
+        source = dict(listed)
+        for item, (code, _) in corrections.items():
+            if source.get(item, code) == code:
+                raise SystemExit("98_corrections.tsv: %s %s is %s" % (
+                    item, code, "no change" if item in source else "not in the full codes"))
+        self.full_list = [(item, corrections[item][0] if item in corrections else code)
+                          for item, code in listed]
+        self.full = dict(self.full_list)
+        self.rank = {item: i for i, (item, _) in enumerate(self.full_list)}
+
+    def word_code(self, word):
+        """The word rule: two characters give the first two keys of each; three the first
+        key of the first two and the first two of the third; four or more the first key of
+        the first three and of the last."""
+        c = [self.full[ch] for ch in word]
+        if len(c) == 2:
+            return c[0][:2] + c[1][:2]
+        if len(c) == 3:
+            return c[0][0] + c[1][0] + c[2][:2]
+        return c[0][0] + c[1][0] + c[2][0] + c[-1][0]
 
 
 def read_excluded(path=EXCLUDED_WORDS):
@@ -149,9 +207,10 @@ def spread_keys(entries):
     return seq
 
 
-def words_for(row, sources, excluded):
-    """The most frequent words of the drill's length present in both editions' tables."""
-    name = LIST_OF_KIND[row.kind]
+def words_for(row, edition, excluded):
+    """The most frequent words of the drill's length present in both editions' tables, each
+    with the code the word rule gives from the (corrected) full codes."""
+    sources, name = edition.sources, LIST_OF_KIND[row.kind]
     lo, hi = WORD_LENGTHS[row.kind]
     own = read_list(sources, row.edition, name)
     other = dict(read_list(sources, 98 if row.edition == 86 else 86, name))
@@ -161,21 +220,84 @@ def words_for(row, sources, excluded):
               if w in codes and w in other and w not in excluded and lo <= len(w) <= hi]
     if len(chosen) < row.needed:
         raise SystemExit("%s: only %d words, %d needed" % (name, len(chosen), row.needed))
-    return chosen[:row.needed]
+    chosen = chosen[:row.needed]
+    for word, code in chosen:
+        # the lists follow the rule; only a corrected character may change a word's code
+        if code != edition.word_code(word) and not any(ch in edition.corrections for ch in word):
+            raise SystemExit("%s: %s %s breaks the word rule" % (name, word, code))
+    return [(word, edition.word_code(word)) for word, _ in chosen]
 
 
-def entries_for(row, sources, excluded):
+def settle_short_codes(entries, level, edition, shorter):
+    """The short codes of one level that follow the corrected full codes and that a 98
+    input method gives the same character.
+
+    A code that no longer begins its character's full code moves to the full code's first
+    letters when no other character of the list holds them, and is dropped otherwise. A
+    three-letter code stays only where no other character claims those letters: one whose
+    whole full code they are (年 tgj, not 重), one more frequent whose full code they begin
+    (the input method offers the most frequent first), or one that has a one- or two-level
+    code and whose full code they begin (in 98 such a character keeps its three-letter code
+    as well, as 你 wq holds wqi, not 您). `shorter` holds the characters with a one- or
+    two-level code.
+    """
+    held = {code for _, code in entries}
+    settled = []
+    for item, code in entries:
+        full = edition.full[item]
+        if not (full.startswith(code) and len(full) > len(code)):
+            held.discard(code)
+            code = full[:level]
+            if len(full) <= level or code in held:
+                continue
+            held.add(code)
+        settled.append((item, code))
+    if level < 3:
+        return settled
+    claims = {}  # three letters -> the GB2312 characters whose full code begins with them
+    for item, full in edition.full_list:
+        if is_gb2312(item):
+            claims.setdefault(full[:3], []).append(item)
+
+    def claimed(item, code):
+        for other in claims.get(code, []):
+            if other != item and (edition.full[other] == code or other in shorter
+                                  or edition.rank[other] < edition.rank[item]):
+                return True
+        return False
+
+    return [(item, code) for item, code in settled if not claimed(item, code)]
+
+
+def entries_for(row, edition, excluded):
     """The distinct (item, code) entries of one file, in record order."""
-    name = LIST_OF_KIND[row.kind]
+    sources, name = edition.sources, LIST_OF_KIND[row.kind]
+    source = "%d/%s.tsv" % (row.edition, name) + (" + corrections" if edition.corrections else "")
     if row.kind in WORD_LENGTHS:
-        return words_for(row, sources, excluded), "%d/%s.tsv" % (row.edition, name)
+        return words_for(row, edition, excluded), source
     entries = read_list(sources, row.edition, name)
-    source = "%d/%s.tsv" % (row.edition, name)
     if row.kind == 1:
         # both editions read this one file: the lists must agree
         if entries != read_list(sources, 98 if row.edition == 86 else 86, name):
             raise SystemExit("the one-level lists of 86 and 98 differ")
         source = "86/one.tsv = 98/one.tsv"
+    if row.kind == 4:
+        entries = edition.full_list
+    if row.kind == 16 and edition.corrections:
+        listed = {item for item, _ in entries}
+        for item, (_, identified) in edition.corrections.items():
+            if identified and is_gb2312(item) and item not in listed:
+                raise SystemExit("%s: %s now ends in an identification letter but is not listed"
+                                 % (source, item))
+        # a corrected character stays only while its code ends in an identification letter
+        entries = [(item, edition.full[item]) for item, _ in entries
+                   if item not in edition.corrections or edition.corrections[item][1]]
+    if row.kind in (2, 3) and row.edition == 98:
+        shorter = {item for item, _ in read_list(sources, row.edition, "one")}
+        if row.kind == 3:
+            shorter.update(item for item, _ in
+                           settle_short_codes(read_list(sources, row.edition, "two"), 2, edition, set()))
+        entries = settle_short_codes(entries, row.kind, edition, shorter)
     if row.kind in (2, 3):
         # only the first N + 27 records are ever drilled: keep the most frequent there
         entries = spread_keys(entries[:row.needed]) + spread_keys(entries[row.needed:])
@@ -202,6 +324,7 @@ def records_for(row, entries):
 def write_files(rows, sources, out):
     """Writes every file of the rows into out; returns [(file, distinct, records, source)]."""
     excluded = read_excluded()
+    editions = {86: Edition(sources, 86, {}), 98: Edition(sources, 98, read_corrections())}
     known = set()
     for kind in WORD_LENGTHS:
         known.update(w for w, _ in read_list(sources, 86, LIST_OF_KIND[kind]))
@@ -214,7 +337,7 @@ def write_files(rows, sources, out):
         if row.item_file.lower() in done:
             continue  # OneChinese.txt serves both editions
         done.add(row.item_file.lower())
-        entries, source = entries_for(row, sources, excluded)
+        entries, source = entries_for(row, editions[row.edition], excluded)
         records = records_for(row, entries)
         items = [field(item, row.item_width, "item") for item, _ in records]
         codes = [field(code, row.code_width, "code") for _, code in records]
