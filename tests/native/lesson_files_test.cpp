@@ -1,6 +1,9 @@
 // The English lessons in data/Englishtype: laid out for the practice window (seven lines a
 // page, each line one read of its reader and no wider than its edit) and, for the drills,
 // made of the keys the learner has met so far.
+#include "common/line_typing.h"
+#include "english/EnglishPracticeDlgRes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,9 +18,21 @@ namespace {
 
 enum class Kind { Keys, Symbols, AllLetters, Cases, Article };
 
+// The window's list of lessons: the file (UTF-8 here, as it lies in git) and the line the
+// lesson must end on.
+struct Listed {
+    int number;
+    const char8_t* file;
+    int endLine;
+};
+constexpr Listed kListed[] = {
+#define QOPE_LESSON(id, caption, number, file, endLine, x, y) {number, u8##file, endLine},
+#include "english/english_lessons.def"
+#undef QOPE_LESSON
+};
+
 struct Lesson {
-    const char8_t* file;    // UTF-8, as the file lies in git
-    int endLine;            // the input line whose completion ends the lesson
+    int number;             // in the window's list
     Kind kind;
     const char* keys;       // Keys: the drill's own keys, open to every later drill
     const char* everyLine;  // Keys: what each of its lines holds
@@ -26,20 +41,20 @@ struct Lesson {
 // The letter drills in the order they bring in their keys.
 constexpr Lesson kLessons[] = {
     // No English word is made of the home row with a j, so only the drill pages hold it.
-    {u8"基本键位.txt", 7, Kind::Keys, "asdfjkl;", "asdfkl;"},
-    {u8"EI键练习.txt", 7, Kind::Keys, "ei", "ei"},
-    {u8"GH键练习.txt", 7, Kind::Keys, "gh", "gh"},
-    {u8"RTUY键练习.txt", 7, Kind::Keys, "rtuy", "rtuy"},
-    {u8"VBMN键练习.txt", 7, Kind::Keys, "vbmn", "vbmn"},
-    {u8"WQOP键练习.txt", 7, Kind::Keys, "wqop", "wqop"},
-    {u8"CXZ键练习.txt", 7, Kind::Keys, "cxz", "cxz"},
-    {u8"数字符号键.txt", 7, Kind::Symbols, "", ""},
-    {u8"全字母练习.txt", 7, Kind::AllLetters, "", ""},
-    {u8"大小写练习.txt", 7, Kind::Cases, "", ""},
-    {u8"居里夫人.txt", 7, Kind::Article, "", ""},
-    {u8"COOK船长.txt", 4, Kind::Article, "", ""},
-    {u8"澳大利亚.txt", 2, Kind::Article, "", ""},
-    {u8"爱因斯坦.txt", 5, Kind::Article, "", ""},
+    {11, Kind::Keys, "asdfjkl;", "asdfkl;"},
+    {13, Kind::Keys, "ei", "ei"},
+    {14, Kind::Keys, "gh", "gh"},
+    {15, Kind::Keys, "rtuy", "rtuy"},
+    {16, Kind::Keys, "vbmn", "vbmn"},
+    {17, Kind::Keys, "wqop", "wqop"},
+    {18, Kind::Keys, "cxz", "cxz"},
+    {12, Kind::Symbols, "", ""},
+    {19, Kind::AllLetters, "", ""},
+    {20, Kind::Cases, "", ""},
+    {1, Kind::Article, "", ""},
+    {2, Kind::Article, "", ""},
+    {3, Kind::Article, "", ""},
+    {4, Kind::Article, "", ""},
 };
 
 constexpr int kPageLines = 7;
@@ -52,7 +67,13 @@ bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool Has(const std::string& set, char c) { return set.find(c) != std::string::npos; }
 
-std::string Name(const Lesson& lesson) { return reinterpret_cast<const char*>(lesson.file); }
+const Listed& Of(const Lesson& lesson) {
+    for (const Listed& listed : kListed)
+        if (listed.number == lesson.number) return listed;
+    ADD_FAILURE() << "lesson " << lesson.number << " is not in the window's list";
+    return kListed[0];
+}
+std::string Name(const Lesson& lesson) { return reinterpret_cast<const char*>(Of(lesson).file); }
 
 std::string At(const Lesson& lesson, std::size_t index) {
     return Name(lesson) + ":" + std::to_string(index + 1) + ": ";
@@ -77,7 +98,16 @@ std::vector<std::string> Lines(const Lesson& lesson) {
 }
 
 TEST(LessonFiles, FitTheWindowAndEndOnTheirEndLine) {
+    EXPECT_EQ(std::size(kLessons), std::size(kListed));
     for (const Lesson& lesson : kLessons) {
+        // Read page by page as the window reads it: the last page ends on the end line.
+        std::ifstream file(std::string(QOPE_SOURCE_DIR) + "/data/Englishtype/" + Name(lesson), std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(file), {}};
+        qope::LineCopy copy(qope::kEnglishLines);
+        copy.Choose(lesson.number);
+        int pages = 0;
+        while (copy.LoadPage(qope::TextOfFile(text))) ++pages;
+        EXPECT_EQ(copy.LastLine() + 1, Of(lesson).endLine) << Name(lesson) << " after " << pages << " pages";
         const auto lines = Lines(lesson);
         const int count = static_cast<int>(lines.size());
         if (lesson.kind == Kind::Article)
@@ -85,7 +115,7 @@ TEST(LessonFiles, FitTheWindowAndEndOnTheirEndLine) {
         else
             EXPECT_GE(count, 3 * kPageLines) << Name(lesson);
         // The window looks for the end only on the end line of the last page.
-        EXPECT_EQ(count % kPageLines, lesson.endLine % kPageLines) << Name(lesson) << ": " << count << " lines";
+        EXPECT_EQ(count % kPageLines, Of(lesson).endLine % kPageLines) << Name(lesson) << ": " << count << " lines";
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const std::string& line = lines[i];
             if (line.empty()) {
