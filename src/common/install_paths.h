@@ -15,6 +15,8 @@ inline std::string InstallPath(const char* folder, const std::string& file) {
 // The help file, as the help viewer takes it (a narrow path; this one is ASCII, so it
 // reads the same under any code page).
 inline constexpr const char* kHelpFile = "C:\\Program Files\\zel\\qope\\qope.chm";
+// Its title (the Title of data/help/qope.hhp), the caption of the help window.
+inline constexpr const char* kHelpCaption = "Qope 五笔字型练习 帮助";
 
 // The sound effects, named without extension: PlaySound takes the name as it stands, and
 // the files in wavefiles are named so. "Buttons" and "buttons" are one file on a

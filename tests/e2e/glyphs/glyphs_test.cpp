@@ -151,4 +151,29 @@ TEST_F(Glyphs, VersionHistoryAboutBoxAndMessageBox) {
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
+// The help viewer, opened as the learner opens it: its caption is the help file's title,
+// read right on any code page, and drawn with real glyphs.
+TEST_F(Glyphs, HelpWindowCaption) {
+    qope->PostCommand(ID_WUBI_TUTORIAL);
+    std::pair<DWORD, HWND> found{qope->ProcessId(), nullptr};
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        ::EnumWindows([](HWND h, LPARAM p) {
+            auto* f = reinterpret_cast<std::pair<DWORD, HWND>*>(p);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(h, &pid);
+            wchar_t cls[32] = {};
+            ::GetClassNameW(h, cls, 32);
+            if (pid == f->first && std::wstring(cls) == L"HH Parent" && ::IsWindowVisible(h)) f->second = h;
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(&found));
+        return found.second != nullptr;
+    }, std::chrono::seconds(15)));
+    const HWND viewer = found.second;
+    qope->Settle();
+    EXPECT_EQ(e2e::TextOf(viewer), L"Qope 五笔字型练习 帮助");
+    const std::vector<Text> texts = Probe(viewer);
+    EXPECT_GT(Measured(texts, L"caption"), 0);
+    EXPECT_TRUE(NoBoxes(texts));
+}
+
 }  // namespace

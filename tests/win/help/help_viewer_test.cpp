@@ -1,13 +1,16 @@
-// The installed help file in the HTML Help viewer, reached the way the program reaches it:
-// hhctrl.ocx loaded at run time, HtmlHelpA with the main window as caller. The viewer must
-// show the contents and index of data/help in their own code page (GBK, whatever the
-// system's), and HH_CLOSE_ALL must take its window down while the caller stays.
+// The installed help file in the HTML Help viewer, opened by the program's own viewer
+// (app/HelpViewer.h: hhctrl.ocx loaded on first use, a window type of its own). The
+// viewer must show the caption, contents and index of data/help right, whatever the
+// system's code page (ctest runs this on the Chinese system and on a Western one), and
+// closing all must take its window down.
+#include "app/HelpViewer.h"
+
 #include <windows.h>
 #include <commctrl.h>
-#include <htmlhelp.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -15,8 +18,6 @@
 #include <vector>
 
 namespace {
-
-using HtmlHelpAFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 constexpr const char* kHelpFile = "C:\\Program Files\\zel\\qope\\qope.chm";
 
@@ -107,11 +108,11 @@ void PumpMessages() {
     }
 }
 
-bool ThreadHasWindowOfClass(const wchar_t* cls) {
-    struct Search { const wchar_t* cls; bool found; } search{cls, false};
+HWND ThreadWindowOfClass(const wchar_t* cls) {
+    struct Search { const wchar_t* cls; HWND found; } search{cls, nullptr};
     ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND h, LPARAM p) {
         auto* s = reinterpret_cast<Search*>(p);
-        s->found = s->found || ClassOf(h) == s->cls;
+        if (ClassOf(h) == s->cls) s->found = h;
         return TRUE;
     }, reinterpret_cast<LPARAM>(&search));
     return search.found;
@@ -120,20 +121,14 @@ bool ThreadHasWindowOfClass(const wchar_t* cls) {
 TEST(HelpViewer, ShowsTheInstalledHelpAndClosesOnCloseAll) {
     ASSERT_NE(::GetFileAttributesA(kHelpFile), INVALID_FILE_ATTRIBUTES)
         << kHelpFile << " is not installed (build target qope_help, then scripts/wine-env.sh data)";
-    HMODULE hhctrl = ::LoadLibraryW(L"hhctrl.ocx");
-    ASSERT_NE(hhctrl, nullptr);
-    auto htmlHelp = reinterpret_cast<HtmlHelpAFn>(reinterpret_cast<void*>(::GetProcAddress(hhctrl, "HtmlHelpA")));
-    ASSERT_NE(htmlHelp, nullptr);
-    HWND caller = ::CreateWindowExW(0, L"STATIC", L"caller", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                                    nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(caller, nullptr);
-
-    HWND viewer = htmlHelp(caller, kHelpFile, HH_DISPLAY_TOPIC, 0);
+    std::printf("system code page %u\n", ::GetACP());
+    CHelpViewer help;
+    help.Show();
     PumpMessages();
+    HWND viewer = ThreadWindowOfClass(L"HH Parent");
     ASSERT_NE(viewer, nullptr);
-    EXPECT_EQ(ClassOf(viewer), L"HH Parent");
     EXPECT_TRUE(::IsWindowVisible(viewer));
-    EXPECT_EQ(::GetWindow(viewer, GW_OWNER), caller);
+    EXPECT_EQ(::GetWindow(viewer, GW_OWNER), nullptr);  // beside the program's windows
     EXPECT_EQ(TextOf(viewer), ProjectTitle());
 
     HWND contents = FindChild(viewer, WC_TREEVIEWW);
@@ -145,14 +140,10 @@ TEST(HelpViewer, ShowsTheInstalledHelpAndClosesOnCloseAll) {
     EXPECT_EQ(shown, SitemapNames("contents.hhc"));
     EXPECT_EQ(ListTexts(index), SitemapNames("index.hhk"));
 
-    htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    help.CloseAll();
     PumpMessages();
     EXPECT_FALSE(::IsWindow(viewer));
-    EXPECT_FALSE(ThreadHasWindowOfClass(L"HH Parent"));
-    EXPECT_TRUE(::IsWindow(caller));
-    ::DestroyWindow(caller);
-    // hhctrl's window procedures live in the library: it goes only after its windows.
-    ::FreeLibrary(hhctrl);
+    EXPECT_EQ(ThreadWindowOfClass(L"HH Parent"), nullptr);
 }
 
 }  // namespace
