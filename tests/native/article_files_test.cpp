@@ -3,7 +3,7 @@
 // The article typing window reads each file as lines of at most 79 bytes and gives every
 // typing line 70 bytes, so a file that strays from its rules shows the learner a cut or
 // garbled line. Checked on the committed GBK bytes themselves (a file edited by hand counts
-// as much as a generated one) against the rules of tools/texts/articles.def, and on
+// as much as a generated one) against the rules of tools/texts/article_rules.def, and on
 // broken copies, one fault each, which must be named by file and line.
 
 #include <gtest/gtest.h>
@@ -28,9 +28,7 @@ namespace fs = std::filesystem;
     constexpr int kMinLines = min_lines;                 \
     constexpr int kMaxLines = max_lines;
 #define QOPE_ARTICLE_MARKS(kind, marks) constexpr std::string_view kind = marks;
-#define QOPE_ARTICLE(number, caption, file)
-#include "../../tools/texts/articles.def"
-#undef QOPE_ARTICLE
+#include "../../tools/texts/article_rules.def"
 #undef QOPE_ARTICLE_MARKS
 #undef QOPE_ARTICLE_LINES
 
@@ -41,13 +39,9 @@ struct Article {
 
 const std::vector<Article>& Articles() {
     static const std::vector<Article> articles = {
-#define QOPE_ARTICLE_LINES(chars, min_lines, max_lines)
-#define QOPE_ARTICLE_MARKS(kind, marks)
-#define QOPE_ARTICLE(number, caption, file) {number, reinterpret_cast<const char*>(u8##file)},
-#include "../../tools/texts/articles.def"
+#define QOPE_ARTICLE(id, caption, number, file, x, y) {number, reinterpret_cast<const char*>(u8##file)},
+#include "chinese/articles.def"
 #undef QOPE_ARTICLE
-#undef QOPE_ARTICLE_MARKS
-#undef QOPE_ARTICLE_LINES
     };
     return articles;
 }
@@ -254,6 +248,36 @@ TEST(ArticleFiles, BreachesAreNamedByFileAndLine) {
         bool named = false;
         for (const std::string& f : findings) named = named || (f.starts_with(at) && f.find(c.says) != std::string::npos);
         EXPECT_TRUE(named) << c.fault << ": " << testing::PrintToString(findings);
+    }
+}
+
+}  // namespace
+
+#include "common/line_typing.h"
+
+namespace {
+
+// Read page by page as the window reads them: every reference line but the last is one
+// whole typing line of 35 characters and its line feed, and the text ends.
+TEST(ArticleFiles, ReadByTheWindowLineByLine) {
+    for (const Article& article : Articles()) {
+        std::ifstream in(kFolder / std::filesystem::u8path(article.file), std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        qope::LineCopy copy(qope::kArticleLines);
+        copy.Choose(article.number);
+        int lines = 0, pages = 0;
+        bool whole = true;
+        while (copy.LoadPage(qope::TextOfFile(text)) && pages < 100) {
+            ++pages;
+            for (const std::string& line : copy.References()) {
+                if (line.empty()) continue;
+                ++lines;
+                whole = whole && (line.size() == 71 || line.back() == '\n');
+            }
+        }
+        EXPECT_TRUE(copy.AtEnd()) << article.file;
+        EXPECT_TRUE(whole) << article.file;
+        EXPECT_EQ(pages, (lines + qope::kArticleLines.pairs - 1) / qope::kArticleLines.pairs) << article.file;
     }
 }
 

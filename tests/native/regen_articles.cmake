@@ -1,7 +1,7 @@
 # The Chinese articles in data/freeinput come from tools/texts/make_articles.py and the
 # paragraphs in tools/texts/articles.
 #  articles.regenerate: writing them afresh gives the committed files byte for byte (the
-#                       generator also refuses a text that breaks a rule of articles.def).
+#                       generator also refuses a text that breaks a rule of article_rules.def).
 # The committed files themselves are checked by article_files_test.cpp.
 #
 # This file is both included by tests/native/CMakeLists.txt (to register the test) and

@@ -5,7 +5,8 @@ in tools/texts/articles/.
 Each source is UTF-8, one paragraph a line (blank lines are ignored). The paragraphs are
 joined without a break, since the typing window shows neither indents nor blank lines,
 and cut into lines of a fixed number of characters; each line is written in GBK with CR LF.
-The list of articles and every rule a file keeps come from articles.def beside this file.
+The list of articles and every rule a file keeps come from article_rules.def beside this file and the
+window's list src/chinese/articles.def.
 Nothing is written unless every article keeps every rule; a breach is reported with the
 article and the line of the file it would fall on, so the text can be reworded there.
 """
@@ -17,16 +18,20 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
-DEF_FILE = os.path.join(HERE, "articles.def")
+DEF_FILE = os.path.join(HERE, "article_rules.def")
+LIST_FILE = os.path.join(ROOT, "src", "chinese", "articles.def")
 SOURCES = os.path.join(HERE, "articles")
 
 
-def read_def(path=DEF_FILE):
-    """The articles (number, caption, file), the line rule and the mark sets of articles.def."""
-    text = open(path, encoding="utf-8").read()
-    body = "\n".join(l for l in text.splitlines() if not l.lstrip().startswith("//"))
-    articles = [(int(n), caption, name) for n, caption, name in
-                re.findall(r'QOPE_ARTICLE\(\s*(\d+),\s*"([^"]*)",\s*"([^"]*)"\)', body)]
+def read_def(path=DEF_FILE, listing=LIST_FILE):
+    """The articles (number, caption, file) of the window's list, the line rule and the
+    mark sets of article_rules.def."""
+    def body_of(name):
+        text = open(name, encoding="utf-8").read()
+        return "\n".join(l for l in text.splitlines() if not l.lstrip().startswith("//"))
+    body = body_of(path)
+    articles = [(int(n), caption, name) for caption, n, name in
+                re.findall(r'QOPE_ARTICLE\(\s*\w+,\s*"([^"]*)",\s*(\d+),\s*"([^"]*)"', body_of(listing))]
     lines = re.findall(r"QOPE_ARTICLE_LINES\(\s*(\d+),\s*(\d+),\s*(\d+)\)", body)
     marks = dict(re.findall(r'QOPE_ARTICLE_MARKS\(\s*(\w+),\s*"([^"]*)"\)', body))
     if not articles or len(lines) != 1 or set(marks) != {
