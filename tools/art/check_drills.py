@@ -53,7 +53,7 @@ def bmp_format(path: Path) -> tuple[int, int, int, int]:
     return w, h, bpp, used
 
 
-SCRIPTS = ("practice.rc", "lookup.rc", "rootmaps.rc")   # one per window, all in one .exe
+SCRIPTS = ("practice.rc", "lookup.rc", "rootmaps.rc", "english.rc")   # one per window, all in one .exe
 
 
 def resources(art: Path) -> dict[str, list[tuple[str, str]]]:

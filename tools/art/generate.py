@@ -23,9 +23,9 @@ HERE = Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
 sys.path.insert(0, str(HERE))
 
-from qopeart import (background, buttons, catalogue, cursor, helppictures, icon,  # noqa: E402
-                     keycaps, keymap, landscapes, layout, resources, rootmaps, rootpictures, titles,
-                     writers)
+from qopeart import (background, buttons, catalogue, cursor, fingerkeys, fingerwindow,  # noqa: E402
+                     helppictures, icon, keycaps, keymap, landscapes, layout, resources,
+                     rootmaps, rootpictures, titles, writers)
 
 OUTPUT_SUFFIXES = {".bmp", ".ico", ".cur", ".rc", ".png"}
 HELP_PICTURES = ROOT / "data" / "help" / "images"
@@ -40,6 +40,7 @@ def build() -> dict:
     caps = keycaps.load(ROOT)
     cap_pictures = keycaps.draw_all(caps, faces)
     maps = rootmaps.draw_all(cat, faces)
+    finger = fingerwindow.window(ROOT)
     return {
         "window": window,
         "button_pictures": buttons.draw_all(list(window.buttons)),
@@ -57,6 +58,9 @@ def build() -> dict:
         "rootmaps": maps,
         "help_pictures": helppictures.draw_all(maps, cap_pictures, caps),
         "landscapes": landscapes.draw(),
+        "finger_window": finger,
+        "finger_keys": fingerkeys.draw_all(finger.keys),
+        "finger_pictures": fingerwindow.draw_all(finger),
     }
 
 
@@ -65,7 +69,7 @@ def write(drawn: dict, out: Path) -> list[Path]:
     written: list[Path] = []
     # Each window's script lists its own pictures.
     lists: dict[str, list[tuple[str, str]]] = {"practice": [], "lookup": [], "rootmaps": [],
-                                               "speedtests": []}
+                                               "speedtests": [], "english": []}
 
     def bmp(name: str, filename: str, picture, bpp: int = 8, script: str = "practice") -> None:
         path = out / filename
@@ -92,6 +96,12 @@ def write(drawn: dict, out: Path) -> list[Path]:
         bmp(rid, f"caps/cap{rid}.bmp", pic, 4, "lookup")
     for rid, pic in sorted(drawn["rootmaps"].items()):
         bmp(rid, f"rootmap{rid}.bmp", pic, 4, "rootmaps")
+    # The finger exercise: 16-colour keys and border, the rest 256 colours.
+    for name, pic in drawn["finger_keys"].items():
+        bmp(name, f"finger/{name}.bmp", pic, 4, "english")
+    for name, pic in drawn["finger_pictures"].items():
+        depth = 4 if pic.info.get("ncolours", 256) <= 16 else 8
+        bmp(name, f"finger/{name}.bmp", pic, depth, "english")
 
     # The speed tests' landscapes keep every colour: 24-bit.
     for rid, pic in drawn["landscapes"].items():
@@ -172,6 +182,16 @@ def preview(drawn: dict, folder: Path) -> None:
         both.paste(rmaps[rid].convert("RGB"), (0, i * 275))
     both.save(folder / "rootmaps.png")
     pv.cap_sheet(drawn["key_caps"], drawn["cap_pictures"]).save(folder / "key_caps.png")
+    finger = drawn["finger_window"]
+    fpics = {**drawn["finger_keys"], **drawn["finger_pictures"]}
+    pv.finger_key_sheet(finger.keys, fpics).save(folder / "finger_keys.png")
+    pv.contact_sheet(drawn["finger_pictures"]).save(folder / "finger_pictures.png")
+    colours = pv.label_colours(ROOT / "src" / "english" / "FingerExerciseDlg.cpp")
+    pv.finger_mockup(ROOT, finger, fpics, colours=colours).save(folder / "finger_start.png")
+    pv.finger_mockup(ROOT, finger, fpics, finger.groups[0], 0, ("4", "3", "1", "75"),
+                     colours).save(folder / "finger_group1.png")
+    pv.finger_mockup(ROOT, finger, fpics, finger.groups[8], 3, ("12", "12", "0", "100"),
+                     colours).save(folder / "finger_group9.png")
     for ed in catalogue.EDITIONS:
         pv.root_sheet(cat, drawn["root_pictures"], ed).save(folder / f"roots{ed}.png")
         area = pv.picture_area(drawn["background"], maps[keymap.MAP_IDS[ed]], cat, ed, "wqvb",

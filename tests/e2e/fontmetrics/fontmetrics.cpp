@@ -1,14 +1,17 @@
 // Font probe: what the fonts the program asks for turn into under Wine's replacements.
 //
-// Prints, one line each, the dialog base units of a dialog whose template font is
-// 宋体 16 pt (as the main window's), and the text metrics of 宋体 16 pt, 黑体 16 pt,
-// Arial 16 pt and Impact 12 pt created as the windows create them. Pictures are drawn
-// at pixel positions that assume Windows' figures (宋体 16 pt: base units 11 x 21), so
-// the replacement for 宋体 is chosen by these numbers.
+// Prints, one line each, the dialog base units of dialogs whose template font is
+// 宋体 16 pt (as the main window's) and 宋体 12 pt (as the finger exercise's, whose key
+// pictures tile at 8 x 16), and the text metrics of 宋体 16 pt, 黑体 16 pt, Arial 16 pt
+// and Impact 12 pt created as the windows create them. Pictures are drawn at pixel
+// positions that assume Windows' figures (宋体 16 pt: base units 11 x 21), so the
+// replacement for 宋体 is chosen by these numbers.
 //
-//   fontmetrics.exe                 print the figures (UTF-8)
-//   fontmetrics.exe --check W H     also exit 1 unless the dialog base units are W x H
-//                                   and every face asked for is replaced
+//   fontmetrics.exe                          print the figures (UTF-8)
+//   fontmetrics.exe --check W H [W12 H12]    also exit 1 unless the 16 pt dialog's base
+//                                            units are W x H (and the 12 pt dialog's
+//                                            W12 x H12) and every face asked for is
+//                                            replaced
 #include <windows.h>
 
 #include <cstdio>
@@ -77,9 +80,9 @@ Metrics PointFont(HDC dc, int points, const wchar_t* face) {
     return m;
 }
 
-// An in-memory DIALOGEX template: no controls, FONT 16, "宋体", 0, 0, GB2312_CHARSET,
-// the same header as the main window's template.
-std::vector<WORD> DialogTemplate() {
+// An in-memory DIALOGEX template: no controls, FONT points, "宋体", 0, 0, GB2312_CHARSET,
+// the same header as the windows' templates.
+std::vector<WORD> DialogTemplate(WORD points) {
     std::vector<WORD> t;
     auto dword = [&t](DWORD v) { t.push_back(LOWORD(v)); t.push_back(HIWORD(v)); };
     auto text = [&t](const wchar_t* s) { do t.push_back(static_cast<WORD>(*s)); while (*s++); };
@@ -93,7 +96,7 @@ std::vector<WORD> DialogTemplate() {
     t.push_back(0);      // no menu
     t.push_back(0);      // default class
     text(L"fontmetrics");
-    t.push_back(16);     // point size
+    t.push_back(points);
     t.push_back(0);      // weight
     t.push_back(static_cast<WORD>(GB2312_CHARSET << 8)); // italic 0, charset
     text(L"宋体");
@@ -102,27 +105,44 @@ std::vector<WORD> DialogTemplate() {
 
 INT_PTR CALLBACK DialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
 
+HWND CreateProbeDialog(WORD points) {
+    std::vector<WORD> tmpl = DialogTemplate(points);
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                      reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()), nullptr,
+                                      DialogProc, 0);
+}
+
+// Pixels of 4 x 8 dialog units.
+RECT BaseUnits(HWND dlg) {
+    RECT units{0, 0, 4, 8};
+    MapDialogRect(dlg, &units);
+    return units;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool check = argc == 4 && std::strcmp(argv[1], "--check") == 0;
+    bool check = (argc == 4 || argc == 6) && std::strcmp(argv[1], "--check") == 0;
     long wantX = check ? std::atol(argv[2]) : 0, wantY = check ? std::atol(argv[3]) : 0;
+    bool check12 = check && argc == 6;
+    long want12X = check12 ? std::atol(argv[4]) : 0, want12Y = check12 ? std::atol(argv[5]) : 0;
 
-    std::vector<WORD> tmpl = DialogTemplate();
-    HWND dlg = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                          reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
-                                          nullptr, DialogProc, 0);
-    if (!dlg) {
+    HWND dlg = CreateProbeDialog(16);
+    HWND dlg12 = CreateProbeDialog(12);
+    if (!dlg || !dlg12) {
         std::printf("fontmetrics: cannot create the dialog (error %lu)\n", GetLastError());
         return 2;
     }
-    RECT units{0, 0, 4, 8};
-    MapDialogRect(dlg, &units);
+    const RECT units = BaseUnits(dlg);
+    const RECT units12 = BaseUnits(dlg12);
+    DestroyWindow(dlg12);
     HDC dc = GetDC(dlg);
     Metrics dlgFont = Measure(dc, reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0)));
     std::printf("code page: ACP %u, OEMCP %u\n", GetACP(), GetOEMCP());
     std::printf("%s: base units %ld x %ld\n", Utf8(L"dialog 宋体 16 pt").c_str(), units.right,
                 units.bottom);
+    std::printf("%s: base units %ld x %ld\n", Utf8(L"dialog 宋体 12 pt").c_str(), units12.right,
+                units12.bottom);
     Print(L"dialog font", dlgFont);
     Metrics song = PointFont(dc, 16, L"宋体");
     Metrics hei = PointFont(dc, 16, L"黑体");
@@ -140,6 +160,11 @@ int main(int argc, char** argv) {
     if (units.right != wantX || units.bottom != wantY) {
         std::printf("fontmetrics: base units %ld x %ld, want %ld x %ld\n", units.right,
                     units.bottom, wantX, wantY);
+        ok = false;
+    }
+    if (check12 && (units12.right != want12X || units12.bottom != want12Y)) {
+        std::printf("fontmetrics: 12 pt base units %ld x %ld, want %ld x %ld\n", units12.right,
+                    units12.bottom, want12X, want12Y);
         ok = false;
     }
     // A face the mapper could not resolve falls back silently; a replacement that took

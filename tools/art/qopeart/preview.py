@@ -199,3 +199,122 @@ def picture_area(background: Image.Image, keymap_picture: Image.Image, cat, edit
             img.paste(key_pictures[str(p.ids[edition])].convert("RGB").crop((0, 0, 70, 70)),
                       (p.x, p.y))
     return img
+
+
+# -- the finger exercise -------------------------------------------------------------------
+
+def _window_look(root: Path) -> tuple[tuple, tuple]:
+    """The dialogs' ground and text colours from the window layer's look, or Windows' grey
+    and blue."""
+    try:
+        src = (root / "src" / "common" / "WindowLook.h").read_text(encoding="utf-8")
+    except OSError:
+        src = ""
+    def colour(name, default):
+        m = re.search(name + r"\s*=\s*RGB\((\d+),\s*(\d+),\s*(\d+)\)", src)
+        return tuple(int(v) for v in m.groups()) if m else default
+    return colour("kDialogGround", (192, 192, 192)), colour("kDialogText", (0, 0, 255))
+
+
+FINGER_STATES = {"U": "U: lit", "D": "D: lit, pressed", "F": "F: lit, focused", "X": "X: unlit"}
+
+
+def finger_key_sheet(keys, pictures: dict, scale: int = 2, gap: int = 4) -> Image.Image:
+    """All 248 key pictures, twice their size: per state the keyboard pulled apart, each
+    picture `gap` pixels from its neighbours, so that every edge shows."""
+    from .fingerkeys import bounds, rows
+    x0, y0, _, _ = bounds(keys)
+    where = {}
+    for r, row in enumerate(rows(keys)):
+        for c, k in enumerate(row):
+            where[k.base] = ((k.left - x0 + c * gap) * scale, (k.top - y0 + r * gap) * scale)
+    w = max(x + pictures[k.base + "U"].width * scale for k in keys for x, _ in [where[k.base]])
+    h = max(y + pictures[k.base + "U"].height * scale for k in keys for _, y in [where[k.base]])
+    f = fonts.font("arial-bold", 16)
+    block = h + 34
+    sheet = Image.new("RGB", (w + 20, 4 * block + 10), (170, 170, 170))
+    d = ImageDraw.Draw(sheet)
+    for i, (state, title) in enumerate(FINGER_STATES.items()):
+        top = 10 + i * block
+        d.text((10, top), f"{title} (NAME{state}, shown x{scale})", font=f, fill=(0, 0, 0))
+        for k in keys:
+            pic = pictures[k.base + state].convert("RGB")
+            x, y = where[k.base]
+            sheet.paste(pic.resize((pic.width * scale, pic.height * scale), Image.NEAREST),
+                        (10 + x, top + 24 + y))
+    return sheet
+
+
+def _push_button(d, box, text: str, pressed: bool, text_colour) -> None:
+    x0, y0, x1, y1 = box
+    d.rectangle(box, fill=(212, 208, 200) if pressed else (192, 192, 192))
+    light, dark = ((64, 64, 64), (255, 255, 255)) if pressed else ((255, 255, 255), (64, 64, 64))
+    d.line([(x0, y1), (x0, y0), (x1, y0)], fill=light)
+    d.line([(x0 + 1, y1), (x1, y1), (x1, y0 + 1)], fill=dark)
+    f = fonts.font("hei-sharp", 14)
+    w = f.getlength(text)
+    s = 1 if pressed else 0
+    d.text(((x0 + x1 - w) / 2 + s, y0 + 2 + s), text, font=f, fill=text_colour)
+
+
+def finger_mockup(root: Path, win, pictures: dict, group=None, lit: int = -1, stats=("0", "0", "0", "0"),
+                  colours: dict | None = None) -> Image.Image:
+    """The finger exercise window at its pixel size: the template's controls, the keys at
+    their positions (all grey but the lit key `lit` of `group`, a fingerkeys group
+    button), the pictures and the border. Label colours come from the window's table when
+    it has one (colours: control id -> (rgb, impact?))."""
+    from .fingerkeys import px_rect, px_x, px_y
+    ground, text_colour = _window_look(root)
+    colours = colours or {}
+    img = Image.new("RGB", win.client_size, ground)
+    d = ImageDraw.Draw(img)
+    dlg = win.dialog
+    fields = {"IDC_FINGER_TOTAL": stats[0], "IDC_FINGER_CORRECT": stats[1],
+              "IDC_FINGER_ERRORS": stats[2], "IDC_FINGER_ACCURACY": stats[3]}
+    for c in dlg.controls:
+        box = px_rect(c.rect)
+        if c.kind == "GROUPBOX":
+            x0, y0, x1, y1 = box
+            d.rectangle((x0, y0 + 8, x1 - 1, y1 - 1), outline=(128, 128, 128))
+            d.rectangle((x0 + 1, y0 + 9, x1, y1), outline=(255, 255, 255))
+            d.rectangle((x0 + 1, y0 + 9, x1 - 1, y1 - 1), outline=(128, 128, 128))
+        elif c.kind == "EDITTEXT" and c.ident in fields:
+            _sunken(d, box, ground)
+            f = fonts.font("hei-sharp", 16)
+            t = fields[c.ident]
+            d.text(((box[0] + box[2] - f.getlength(t)) / 2, box[1] + 4), t, font=f, fill=(0, 0, 0))
+        elif c.kind == "LTEXT" and c.text:
+            rgb, impact = colours.get(c.ident, (text_colour, False))
+            d.text((box[0], box[1] + 1), c.text, font=fonts.font("hei", 19 if impact else 16), fill=rgb)
+        elif c.cls == "Static" and c.text.startswith("IDB_"):
+            pic = pictures[_bitmap_number(root, c.text)]
+            img.paste(pic.convert("RGB"), box[:2])
+    exit_box = px_rect(dlg.control("IDC_FINGER_EXIT").rect)
+    img.paste(pictures["EXITBACKU"].convert("RGB"), exit_box[:2])
+
+    targets = group.targets if group else ()
+    lit_key = targets[lit][1] if group and lit >= 0 else None
+    for k in win.keys:
+        img.paste(pictures[k.base + ("U" if k.ident == lit_key else "X")].convert("RGB"), (k.left, k.top))
+    for g in win.groups:
+        box = (px_x(g.x), px_y(g.y), px_x(g.x + win.group_size[0]) - 1, px_y(g.y + win.group_size[1]) - 1)
+        _push_button(d, box, g.caption, group is not None and g.number == group.number, (0, 0, 0))
+    if group is not None:
+        big = fonts.font("hei", 30)
+        latin = fonts.font("arial", 32)
+        p = px_rect(dlg.control("IDC_FINGER_PROMPT").rect)
+        prompt = targets[lit][2]
+        w = d.textlength(prompt, font=big)
+        d.text(((p[0] + p[2] - w) / 2, p[1] + 2), prompt, font=big, fill=text_colour)
+        k = px_rect(dlg.control("IDC_FINGER_KEY_LIST").rect)
+        keys_text = group.key_list
+        d.text((k[0], k[1] + 1), keys_text, font=big if not keys_text.isascii() else latin, fill=text_colour)
+    return img
+
+
+def _bitmap_number(root: Path, name: str) -> str:
+    src = (root / "src" / "english" / "FingerExerciseDlgRes.h").read_text(encoding="utf-8")
+    m = re.search(r"#define\s+" + name + r"\s+(\d+)", src)
+    if not m:
+        raise ValueError(f"no bitmap id {name}")
+    return m.group(1)

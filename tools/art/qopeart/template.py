@@ -1,8 +1,10 @@
-"""Reads the main window's dialog template from src/app/PracticeDlg.rc.
+"""Reads dialog templates: the main window's from src/app/PracticeDlg.rc, the finger
+exercise's from src/english/FingerExerciseDlg.rc.
 
 The generator takes the group boxes and the dialog size from there (the buttons come from
 practice_buttons.def, which the template includes); the preview also takes the labels and
-fields. The main window's template is the dialog that includes the button list.
+fields. The main window's template is the dialog that includes the button list. Controls
+written through a list's macro are not read: their list is.
 """
 from __future__ import annotations
 
@@ -27,6 +29,13 @@ class Dialog:
     name: str
     size: tuple     # width, height in dialog units
     controls: tuple
+    font: tuple = ()    # (points, face) of its FONT statement
+
+    def control(self, ident: str) -> Control:
+        for c in self.controls:
+            if c.ident == ident:
+                return c
+        raise ValueError(f"dialog {self.name} has no control {ident}")
 
     def of_kind(self, kind: str) -> list[Control]:
         return [c for c in self.controls if c.kind == kind]
@@ -71,6 +80,16 @@ def _control(kind: str, rest: str) -> Control | None:
 
 
 def main_window(rc_path: Path) -> Dialog:
+    return _find(rc_path, lambda name, includes: BUTTON_LIST_INCLUDE in includes,
+                 f"no dialog includes {BUTTON_LIST_INCLUDE}")
+
+
+def dialog(rc_path: Path, name: str) -> Dialog:
+    """The dialog `name` (its resource name as written, e.g. IDD_FINGER_EXERCISE)."""
+    return _find(rc_path, lambda n, includes: n == name, f"no dialog {name}")
+
+
+def _find(rc_path: Path, wanted, missing: str) -> Dialog:
     lines = rc_path.read_text(encoding="utf-8").splitlines()
     i = 0
     while i < len(lines):
@@ -79,20 +98,24 @@ def main_window(rc_path: Path) -> Dialog:
         if not m:
             continue
         name, size = m.group(1), (int(m.group(4)), int(m.group(5)))
+        font = ()
         while i < len(lines) and lines[i].strip() != "BEGIN":
+            f = re.match(r'^FONT\s+(\d+)\s*,\s*"([^"]*)"', lines[i])
+            if f:
+                font = (int(f.group(1)), f.group(2))
             i += 1
-        controls, holds_buttons = [], False
+        controls, includes = [], ""
         i += 1
         while i < len(lines) and lines[i].strip() != "END":
             line = lines[i]
-            if line.lstrip().startswith("#include") and BUTTON_LIST_INCLUDE in line:
-                holds_buttons = True
+            if line.lstrip().startswith("#include"):
+                includes += line
             s = _STATEMENT.match(line)
             if s and not line.rstrip().endswith("\\"):
                 c = _control(s.group(1), s.group(2))
                 if c:
                     controls.append(c)
             i += 1
-        if holds_buttons:
-            return Dialog(name, size, tuple(controls))
-    raise ValueError(f"{rc_path}: no dialog includes {BUTTON_LIST_INCLUDE}")
+        if wanted(name, includes):
+            return Dialog(name, size, tuple(controls), font)
+    raise ValueError(f"{rc_path}: {missing}")
