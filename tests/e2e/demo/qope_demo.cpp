@@ -1,10 +1,12 @@
 // A short scripted session for the run command: starts Qope, switches to the 98 edition
 // and back, opens the version history, then runs a full-code drill and a root batch on the
-// keyboard map in each edition, looks codes up, opens the dictionary, the music choice and the
-// about box, and writes a screenshot (BMP) after each step into the
+// keyboard map in each edition, looks codes up, opens the dictionary, the music choice, the
+// about box and the line-typing windows, and writes a screenshot (BMP) after each step into the
 // folder named on the command line.
 #include "driver/qope_driver.h"
 #include "app/PracticeDlgRes.h"
+#include "chinese/ArticleTypingDlgRes.h"
+#include "english/EnglishPracticeDlgRes.h"
 
 #include <cstdio>
 #include <string>
@@ -106,6 +108,39 @@ int wmain(int argc, wchar_t** argv) {
         qope->Settle();
         ok &= shot(about, L"14-about");
         ::SendMessageW(about, WM_COMMAND, IDOK, 0);
+        qope->Settle();
+    } else {
+        ok = false;
+    }
+
+    // The line-typing windows: a lesson with a wrong key, an article as an input method
+    // hands it on with a wrong character.
+    auto toolWindow = [&](int command) {
+        qope->PostCommand(command);
+        HWND window = nullptr;
+        e2e::WaitUntil([&] { return (window = qope->FindDialog()) != nullptr && ::IsWindowEnabled(window); });
+        qope->Settle();
+        return e2e::Window(window);
+    };
+    if (const e2e::Window english = toolWindow(ID_ENGLISH_PRACTICE)) {
+        qope->Click(english.Item(IDC_LESSON_BASIC));
+        qope->TypeKeys(L"aaab ssss");
+        ok &= shot(english.Handle(), L"15-english-practice");
+        english.Command(IDOK);
+        qope->Settle();
+    } else {
+        ok = false;
+    }
+    if (const e2e::Window article = toolWindow(ID_ARTICLE_TYPING)) {
+        qope->Click(article.Item(IDC_ARTICLE_SUNRISE));
+        const std::wstring line = article.Text(IDC_AR_REFERENCE1);
+        for (size_t i = 0; i < 20 && i < line.size(); ++i) {
+            DWORD_PTR result = 0;
+            ::SendMessageTimeoutW(qope->Focus(), WM_CHAR, i == 9 ? L'\x9519' : line[i], 1, SMTO_NORMAL, 1000, &result);
+        }
+        qope->Settle();
+        ok &= shot(article.Handle(), L"16-article-typing");
+        article.Command(IDOK);
         qope->Settle();
     } else {
         ok = false;
