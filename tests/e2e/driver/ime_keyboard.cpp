@@ -35,6 +35,15 @@ unsigned long XWindowOf(HWND topLevel) {
     return static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(::GetPropW(topLevel, L"__wine_x11_whole_window")));
 }
 
+std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// Why a commit may not have come: the test did not ask for the input method.
+std::wstring NoImeHint() {
+    return EnvironmentValue(L"XMODIFIERS").empty()
+               ? L" (no QOPE_IME=1 in this test's environment: its windows have no input method)"
+               : L"";
+}
+
 const char* PunctuationKey(wchar_t mark) {
     static const struct {
         wchar_t mark;
@@ -75,25 +84,24 @@ ImeKeyboard::ImeKeyboard() {
         problem_ = L"QOPE_XDOTOOL does not name xdotool";
 }
 
-bool ImeKeyboard::TypeKeys(HWND edit, const std::string& keys, const std::wstring& commit,
-                           std::chrono::milliseconds timeout) {
+// Starts xdotool on the keys; false, with the problem, when it cannot.
+bool ImeKeyboard::Press(HWND window, const std::string& keys) {
     if (!xdotool_.empty()) problem_.clear();
     if (!problem_.empty()) return false;
-    const std::wstring before = EditText(edit);
     // One shell runs the steps in order. They are separate xdotool runs: after a
     // windowfocus in the same run, xdotool would send the keys to that window as
     // synthetic events, which the input method does not compose.
-    std::wstring script = L"\"" + xdotool_ + L" key --delay 30 " + std::wstring(keys.begin(), keys.end()) + L"\"";
-    HWND top = ::GetAncestor(edit, GA_ROOT);
+    std::wstring script = L"\"" + xdotool_ + L" key --delay 30 " + Wide(keys) + L"\"";
+    HWND top = ::GetAncestor(window, GA_ROOT);
     if (top != focused_) {
-        const unsigned long window = XWindowOf(top);
-        if (!window) {
-            problem_ = L"the edit's window has no X window";
+        const unsigned long xWindow = XWindowOf(top);
+        if (!xWindow) {
+            problem_ = L"the window has no X window";
             return false;
         }
         // The input method gets the focus of its input context a moment after the X
         // focus; keys before it would reach the program as plain letters.
-        script = L"\"" + xdotool_ + L" windowfocus --sync " + std::to_wstring(window) + L" && sleep 0.3 && " +
+        script = L"\"" + xdotool_ + L" windowfocus --sync " + std::to_wstring(xWindow) + L" && sleep 0.3 && " +
                  script.substr(1);
         focused_ = top;
     }
@@ -107,22 +115,34 @@ bool ImeKeyboard::TypeKeys(HWND edit, const std::string& keys, const std::wstrin
         focused_ = nullptr;
         return false;
     }
-    // A Unix program gets no process handle; its keys show in the edit.
+    // A Unix program gets no process handle; its keys show in the program.
     if (process.hProcess) ::CloseHandle(process.hProcess);
     if (process.hThread) ::CloseHandle(process.hThread);
-    const std::wstring expected = before + commit;
+    return true;
+}
+
+bool ImeKeyboard::TypeKeys(HWND window, const std::string& keys, const std::function<bool()>& committed,
+                           std::chrono::milliseconds timeout) {
+    if (!Press(window, keys)) return false;
+    if (WaitUntil(committed, timeout)) return true;
+    problem_ = L"keys \"" + Wide(keys) + L"\": the commit did not come" + NoImeHint();
+    return false;
+}
+
+bool ImeKeyboard::TypeKeys(HWND edit, const std::string& keys, const std::wstring& commit,
+                           std::chrono::milliseconds timeout) {
+    const std::wstring before = EditText(edit), expected = before + commit;
+    if (!Press(edit, keys)) return false;
     std::wstring shown;
     // The characters of one commit are inserted one message after another, so the edit
-    // may show part of it on the way.
+    // may show part of it on the way; anything else is wrong at once.
     WaitUntil([&] {
         shown = EditText(edit);
         return shown == expected || shown.size() < before.size() || expected.compare(0, shown.size(), shown) != 0;
     }, timeout);
     if (shown == expected) return true;
-    problem_ = L"keys \"" + std::wstring(keys.begin(), keys.end()) + L"\" for \"" + commit + L"\": the edit shows \"" +
-               shown + L"\" instead of \"" + expected + L"\"";
-    if (EnvironmentValue(L"XMODIFIERS").empty())
-        problem_ += L" (no QOPE_IME=1 in this test's environment: its windows have no input method)";
+    problem_ = L"keys \"" + Wide(keys) + L"\" for \"" + commit + L"\": the edit shows \"" + shown + L"\" instead of \"" +
+               expected + L"\"" + NoImeHint();
     return false;
 }
 

@@ -34,6 +34,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace e2e {
@@ -56,6 +57,12 @@ public:
     bool TypeKeys(HWND edit, const std::string& keys, const std::wstring& commit,
                   std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
+    // The same keys into the X window of `window`'s top-level window, then waits until
+    // `committed` holds: for a commit that the program answers by more than showing it,
+    // such as a line that is cleared when it is full.
+    bool TypeKeys(HWND window, const std::string& keys, const std::function<bool()>& committed,
+                  std::chrono::milliseconds timeout = std::chrono::seconds(5));
+
     // The letters of `code` and the space that commits its first candidate.
     bool TypeCode(HWND edit, const std::string& code, const std::wstring& commit,
                   std::chrono::milliseconds timeout = std::chrono::seconds(5));
@@ -68,6 +75,8 @@ public:
     bool TypeText(HWND edit, const std::wstring& text);
 
 private:
+    bool Press(HWND window, const std::string& keys);
+
     std::wstring xdotool_;  // Unix path of the program
     std::wstring problem_;
     HWND focused_ = nullptr;  // the top-level window that was given the X focus

@@ -172,7 +172,10 @@ TEST_F(ImeTyping, GreetingCodeByCodeWithAWordCode) {
         ASSERT_TRUE(ime.TypeCode(edit, code, commit)) << ime.Problem();
         commits.push_back(commit);
     }
-    EXPECT_EQ(Text(edit), L"你好我们是中国人");
+    // The same once more, its commit awaited by the test's own condition.
+    ASSERT_TRUE(ime.TypeKeys(edit, "w w w w space", [&] { return Text(edit).size() == 9; })) << ime.Problem();
+    commits.push_back(L"人");
+    EXPECT_EQ(Text(edit), L"你好我们是中国人人");
     EXPECT_EQ(Messages(), MessagesOf(commits));
 }
 
