@@ -17,6 +17,9 @@ packages=(
   nsis  # the installer
   libchm-bin  # help.chm unpacks the compiled help file with extract_chmLib
   fluidsynth fluid-soundfont-gm  # music.render plays the MIDI pieces with the GM sound font
+  # the Wubi input method of the Windows tests (scripts/wine-env.sh): IBus and its Wubi 86
+  # table on a private D-Bus session, its settings through gsettings and dconf
+  ibus ibus-table-wubi dbus-daemon libglib2.0-bin dconf-gsettings-backend
 )
 
 missing=()

@@ -7,8 +7,9 @@
 # commands for working by hand:
 #   scripts/wine-env.sh prefix      fresh prefix with data tree (needs an X display)
 #   scripts/wine-env.sh data        re-install the data tree into the prefix
-#   scripts/wine-env.sh shell       Xvfb + fresh prefix + wineserver, then a shell in which
-#                                   `ctest --test-dir build/win` works; all ends with it
+#   scripts/wine-env.sh shell       Xvfb + input method + fresh prefix + wineserver, then a
+#                                   shell in which `ctest --test-dir build/win` works; all
+#                                   ends with it
 #
 # QOPE_WINE_LOCALE (default zh_CN.UTF-8) chooses the Unix locale Wine runs in, for example
 # en_US.UTF-8 for a Western system (ANSI code page 1252) that the program must read right
@@ -56,6 +57,11 @@
 #   as it does with mshtml enabled, for want of Gecko.
 # - Crash dialog off: a crashing test prints winedbg's backtrace and ends instead of
 #   waiting for a click on a screen nobody sees.
+# - Input style "root": with the input method (only in tests that ask for it, see below)
+#   the code being typed stays inside the input method, and an edit gets nothing but the
+#   committed characters, as under Windows, where the input method shows the code in a
+#   window of its own. Wine's default (on the spot) writes each candidate into the edit's
+#   text while the code is typed, so a change handler would see characters never committed.
 
 QOPE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 : "${QOPE_WINE_DIR:=$QOPE_ROOT/build/wine}"
@@ -206,6 +212,126 @@ qope_wineserver_stop() {
   QOPE_WINESERVER_STARTED=
 }
 
+# --- input method --------------------------------------------------------------------------
+
+# IBus with the Wubi 86 table of ibus-table-wubi, for tests that type Chinese the way a
+# learner does (tests/e2e/driver/ime_keyboard.h). Started by test.sh and `shell` after the X
+# screen and before any Wine process; it lives in a home of its own under build/wine/ime/
+# (one per prefix), on a D-Bus session bus of its own, so the host's configuration and
+# session are never read or written. Only programs run with QOPE_IME=1 in their
+# environment (ctest's ENVIRONMENT) name its XIM server in XMODIFIERS; every other window
+# keeps Xlib's built-in input and sees no input method (tests/e2e/ime checks both). A
+# session with it exports:
+#   QOPE_IME_READY=1            the engine is active; tests check it
+#   QOPE_XDOTOOL                the Unix program the tests type with
+# Engine settings, and why: the input mode is Chinese (a lone Shift would toggle it and the
+# state sticks); no learning of frequencies (dynamicadjust), so a code's first candidate
+# is the table's in every run; no error beep (there is no sound device).
+QOPE_IME_ENGINE=table:wubi-jidian86
+QOPE_IME_SCHEMA=org.freedesktop.ibus.engine.table:/org/freedesktop/ibus/engine/table/wubi-jidian86/
+QOPE_IME_DIR=$QOPE_WINE_DIR/ime/${QOPE_WINEPREFIX##*/}
+QOPE_IME_DBUS_PID= QOPE_IME_DAEMON_PID=
+
+if [ "${QOPE_IME:-0}" = 1 ]; then
+  export XMODIFIERS=@im=ibus
+else
+  unset XMODIFIERS
+fi
+
+# The environment of the input method's processes: its home, its bus.
+qope_ime_env() {
+  local home=$QOPE_IME_DIR/home
+  QOPE_IME_ENV=(-u IBUS_ADDRESS -u GTK_IM_MODULE -u QT_IM_MODULE -u SESSION_MANAGER
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache"
+    XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$QOPE_IME_DIR/run"
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$QOPE_IME_DIR/run/bus" NO_AT_BRIDGE=1)
+}
+
+# Runs a command in the input method's environment, e.g. in the shell: qope_ime ibus engine
+qope_ime() {
+  qope_ime_env
+  env "${QOPE_IME_ENV[@]}" "$@"
+}
+
+# Processes of the input method of this prefix: they all carry its home (the bus
+# activates dconf-service with it too).
+qope_ime_pids() {
+  local dir pid
+  for dir in /proc/[0-9]*; do
+    pid=${dir#/proc/}
+    [ "$pid" = $$ ] && continue
+    tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qxF "HOME=$QOPE_IME_DIR/home" && echo "$pid"
+  done
+}
+
+qope_ime_start() {
+  local t0=${EPOCHREALTIME//[.,]/} log=$QOPE_WINE_LOGS/ime.log i
+  mkdir -p "$QOPE_WINE_LOGS"
+  # Left over from a run of this tree that was killed.
+  qope_ime_stop
+  rm -rf "$QOPE_IME_DIR"
+  mkdir -p "$QOPE_IME_DIR/home" "$QOPE_IME_DIR/run" && chmod 700 "$QOPE_IME_DIR/run" || return 1
+  : >"$log"
+  qope_ime dbus-daemon --session --address="unix:path=$QOPE_IME_DIR/run/bus" --fork \
+    --print-pid=3 3>"$QOPE_IME_DIR/dbus.pid" </dev/null >>"$log" 2>&1 \
+    || { echo "wine-env: dbus-daemon failed, see $log" >&2; return 1; }
+  QOPE_IME_DBUS_PID=$(cat "$QOPE_IME_DIR/dbus.pid")
+  # The daemon's own child, not --daemonize: its pid is known and it is stopped by it.
+  qope_ime_env
+  env "${QOPE_IME_ENV[@]}" ibus-daemon --xim --panel=disable --emoji-extension=disable --verbose \
+    </dev/null >"$QOPE_WINE_LOGS/ibus-daemon.log" 2>&1 &
+  QOPE_IME_DAEMON_PID=$!
+  for ((i = 0; i < 300; i++)); do
+    xprop -root XIM_SERVERS 2>/dev/null | grep -q '@server=ibus' \
+      && qope_ime ibus list-engine 2>/dev/null | grep -qw "$QOPE_IME_ENGINE" && break
+    kill -0 "$QOPE_IME_DAEMON_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  local key
+  for key in "inputmode 1" "dynamicadjust false" "errorsound false"; do
+    # shellcheck disable=SC2086
+    qope_ime gsettings set "$QOPE_IME_SCHEMA" $key >>"$log" 2>&1
+  done
+  qope_ime gsettings set org.freedesktop.ibus.general preload-engines "['$QOPE_IME_ENGINE']" >>"$log" 2>&1
+  qope_ime ibus engine "$QOPE_IME_ENGINE" >>"$log" 2>&1
+  if [ "$(qope_ime ibus engine 2>>"$log")" != "$QOPE_IME_ENGINE" ]; then
+    echo "wine-env: the input method did not start, see $log and $QOPE_WINE_LOGS/ibus-daemon.log" >&2
+    qope_ime_stop
+    return 1
+  fi
+  QOPE_XDOTOOL=$(command -v xdotool)
+  export QOPE_IME_READY=1 QOPE_XDOTOOL
+  QOPE_IME_MS=$(((${EPOCHREALTIME//[.,]/} - t0) / 1000))
+  echo "wine-env: input method $QOPE_IME_ENGINE on $DISPLAY in $QOPE_IME_MS ms"
+}
+
+qope_ime_stop() {
+  unset QOPE_IME_READY
+  if [ -n "$QOPE_IME_DAEMON_PID" ]; then
+    qope_ime ibus exit >/dev/null 2>&1
+    local i
+    for ((i = 0; i < 30; i++)); do kill -0 "$QOPE_IME_DAEMON_PID" 2>/dev/null || break; sleep 0.1; done
+    kill "$QOPE_IME_DAEMON_PID" 2>/dev/null
+    wait "$QOPE_IME_DAEMON_PID" 2>/dev/null
+    QOPE_IME_DAEMON_PID=
+  fi
+  [ -n "$QOPE_IME_DBUS_PID" ] && kill "$QOPE_IME_DBUS_PID" 2>/dev/null
+  QOPE_IME_DBUS_PID=
+  # The engine, the XIM server and the config service end with the bus; what does not is
+  # ended here.
+  local pids
+  pids=$(qope_ime_pids)
+  if [ -n "$pids" ]; then
+    # shellcheck disable=SC2086
+    kill $pids 2>/dev/null
+    sleep 0.3
+    pids=$(qope_ime_pids)
+    # shellcheck disable=SC2086
+    [ -z "$pids" ] || kill -9 $pids 2>/dev/null
+  fi
+  return 0
+}
+
 # --- prefix ------------------------------------------------------------------------------
 
 # The registry settings of the environment, as a .reg file (UTF-16 with BOM, as regedit
@@ -221,6 +347,7 @@ qope_wine_reg_file() {
       printf '"%s"="%s"\r\n' "${entry%%=*}" "${entry#*=}"
     done
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"InputStyle"="root"\r\n'
   } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$out"
 }
 
@@ -296,17 +423,22 @@ qope_winpath() {
 }
 
 # Starts everything a session needs: an X display (a private Xvfb when $DISPLAY is empty,
-# or always when the first argument is "private"), a fresh prefix, its wineserver. The
-# trap ends all of it when the calling script exits.
+# or always when the first argument is "private"), with "ime" as second argument the input
+# method on it, a fresh prefix, its wineserver. The trap ends all of it when the calling
+# script exits. An input method that does not start is reported and the session goes on
+# without it: only the tests that type through it fail.
 qope_wine_session_begin() {
   trap qope_wine_session_end EXIT
   trap 'exit 130' INT TERM HUP
   if [ "${1:-}" = private ]; then qope_xvfb_start || return 1; else qope_display_ensure || return 1; fi
+  # Before any Wine process: a program connects to the XIM server as it starts.
+  [ "${2:-}" = ime ] && QOPE_IME_WANTED=1 && qope_ime_start
   qope_wine_prefix_fresh
 }
 
 qope_wine_session_end() {
   [ -n "$QOPE_WINESERVER_STARTED" ] && qope_wineserver_stop
+  [ -n "${QOPE_IME_WANTED:-}" ] && qope_ime_stop
   qope_xvfb_stop
 }
 
@@ -323,7 +455,7 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
       exit $rc ;;
     data) qope_wine_install_data ;;
     shell)
-      qope_wine_session_begin private || exit 1
+      qope_wine_session_begin private ime || exit 1
       echo "wine-env: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX; leave the shell to stop Wine and Xvfb"
       bash -i ;;
     *)
