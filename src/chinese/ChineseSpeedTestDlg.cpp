@@ -76,6 +76,9 @@ std::span<const win::CommandRoute> CChineseSpeedTestDlg::CommandRoutes() const {
     static const win::CommandRoute routes[] = {
         win::OnCommand(IDC_CS_CODE, &CChineseSpeedTestDlg::OnCodeChanged, EN_CHANGE),
         win::OnCommand(IDC_CS_RETURN, &CChineseSpeedTestDlg::OnReturn),
+        // The counts are only read: the keys stay in the code field.
+        win::OnCommand(IDC_CS_CORRECT, &CChineseSpeedTestDlg::FocusCode, EN_SETFOCUS),
+        win::OnCommand(IDC_CS_ERRORS, &CChineseSpeedTestDlg::FocusCode, EN_SETFOCUS),
     };
     return routes;
 }

@@ -56,6 +56,8 @@ std::span<const win::CommandRoute> CEnglishSpeedTestDlg::CommandRoutes() const {
     static const win::CommandRoute routes[] = {
         win::OnCommand(IDC_ES_INPUT, &CEnglishSpeedTestDlg::OnTyped, EN_CHANGE),
         win::OnCommand(IDC_ES_RETURN, &CEnglishSpeedTestDlg::OnReturn),
+        win::OnCommand(IDC_ES_CORRECT, &CEnglishSpeedTestDlg::FocusInput, EN_SETFOCUS),
+        win::OnCommand(IDC_ES_ERRORS, &CEnglishSpeedTestDlg::FocusInput, EN_SETFOCUS),
     };
     return routes;
 }
