@@ -148,6 +148,9 @@ TEST_F(SpeedTest, EnglishLettersFallAreJudgedAndRunInColumns) {
     EXPECT_TRUE(qope->ShowsHandCursor());
     qope->PointAt(w.Item(IDC_ES_CORRECT));
     EXPECT_FALSE(qope->ShowsHandCursor());
+    // A count clicked keeps no focus: the keys stay with the letter.
+    qope->Click(w.Item(IDC_ES_CORRECT));
+    EXPECT_EQ(qope->Focus(), w.Item(IDC_ES_INPUT));
 
     // 五级: the timer takes the shortest period at its next tick and steps on by itself.
     Query(w, qope::kSpeedResume);
