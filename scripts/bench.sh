@@ -8,6 +8,9 @@
 #    all-roots batch beside a key the code field drops);
 #  - line typing (tests/bench/typing_bench.cpp): a full typing line repainted with its
 #    cells, a key into a nearly full line and a dropped key, from another process;
+#  - speed tests (tests/bench/speed_bench.cpp): at the fastest level of each, the steps a
+#    second a 1 ms period really gives, the program's share of one core over 30 s, one
+#    step with its paint and a repaint of the whole pane timed inside the program;
 #  - the installer: its size, and a silent install and uninstall (5 rounds each).
 # Prints figures; judges nothing.
 set -uo pipefail
@@ -32,6 +35,9 @@ QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/bench/
 echo
 echo "== line typing"
 QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/bench/typing_bench.exe)" 2>/dev/null
+echo
+echo "== speed tests"
+QOPE_EXE=$PWD/build/win/src/qope.exe wine "$(qope_winpath build/win/tests/bench/speed_bench.exe)" 2>/dev/null
 echo
 echo "== installer"
 setup=build/win/src/qope-setup.exe

@@ -28,6 +28,14 @@ void Invalidate(HWND window, const RECT* area) {
     ::RedrawWindow(window, area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void InvalidateWithGround(HWND control) {
+    HWND parent = ::GetParent(control);
+    RECT area{};
+    ::GetWindowRect(control, &area);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    Invalidate(parent, &area);
+}
+
 bool Overlap(const RECT& a, const RECT& b) {
     RECT both{};
     return ::IntersectRect(&both, &a, &b) != FALSE;

@@ -39,6 +39,11 @@ void PaintBuffered(HWND window, const PaintFn& draw);
 // child windows that lie over it, since a parent's paint covers them.
 void Invalidate(HWND window, const RECT* area = nullptr);
 
+// Repaints a child control together with its parent's ground under it: for a control
+// drawn transparent, whose own repaint would draw over what it showed before (a radio's
+// focus rectangle, once the focus has left it).
+void InvalidateWithGround(HWND control);
+
 // Whether two rectangles overlap.
 bool Overlap(const RECT& a, const RECT& b);
 

@@ -118,6 +118,37 @@ void DataExchange::Number(int id, int& member) {
     }
 }
 
+void LayOutInBaseUnits(HWND dialog, SIZE units) {
+    RECT probe{0, 0, 4, 8};  // MapDialogRect: 4 x 8 dialog units are the base units in pixels
+    if (!::MapDialogRect(dialog, &probe) || probe.right <= 0 || probe.bottom <= 0) return;
+    const SIZE now{probe.right, probe.bottom};
+    if (now.cx == units.cx && now.cy == units.cy) return;
+    auto scale = [&](RECT& rect) {
+        rect = RECT{::MulDiv(rect.left, units.cx, now.cx), ::MulDiv(rect.top, units.cy, now.cy),
+                    ::MulDiv(rect.right, units.cx, now.cx), ::MulDiv(rect.bottom, units.cy, now.cy)};
+    };
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        scale(rect);
+        ::SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame{};
+    ::GetClientRect(dialog, &frame);
+    scale(frame);
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongW(dialog, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongW(dialog, GWL_EXSTYLE)));
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    ::SetWindowPos(dialog, nullptr, work.left + (work.right - work.left - width) / 2,
+                   work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR Dialog::RunModal(HWND owner) {
     return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, DialogProc,
                              reinterpret_cast<LPARAM>(this));

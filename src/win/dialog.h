@@ -64,6 +64,13 @@ CommandRoute OnCommand(int id, void (D::*handler)(), WORD notification = BN_CLIC
 // once at start (until then the system's).
 void SetDialogColours(COLORREF ground, COLORREF text);
 
+// Lays a dialog and its controls out again as its template would come out with these
+// dialog base units, when the system renders the template's font at others: Windows has
+// the raster System face in its 16-pixel size only (base units 8 x 16, whatever point size
+// a template names), while Wine scales its System face to the size named. Re-centres the
+// window. Nothing changes when the units are already these.
+void LayOutInBaseUnits(HWND dialog, SIZE units);
+
 // What a control was last given or read: a push skips a field that already shows its
 // member, and a read takes a control the learner cannot edit from here, since only pushes
 // change it. (Each text crossing costs a window message and a code-page conversion; the

@@ -5,8 +5,10 @@
 // handle census is where it started.
 #include "app/PracticeDlgRes.h"
 #include "chinese/ArticleTypingDlgRes.h"
+#include "chinese/ChineseSpeedTestDlgRes.h"
 #include "driver/qope_driver.h"
 #include "english/EnglishPracticeDlgRes.h"
+#include "english/EnglishSpeedTestDlgRes.h"
 #include "win/diagnostics.h"
 
 #include <gtest/gtest.h>
@@ -100,7 +102,7 @@ TEST(Monkey, RandomInputKeepsOneBoxAtMostAndLeavesNoHandles) {
 // learner closes it, and the census is where it was before it opened.
 struct ToolWindow {
     const char* name;
-    int command;                  // the menu item that opens it
+    int command;                  // the menu item or the button that opens it
     std::vector<int> buttons;     // what a learner clicks in it
     std::wstring characters;      // what reaches its fields as character messages
     int exit;                     // the button that closes it
@@ -116,6 +118,13 @@ TEST(Monkey, ToolWindowsTakeRandomInputAndLeaveNoHandles) {
          {IDC_ARTICLE_THIEF, IDC_ARTICLE_PETREL, IDC_ARTICLE_PRINTING, IDC_AR_FREE_INPUT, IDC_AR_TYPING1,
           IDC_AR_TYPING5},
          L"的一是在不了有和人这中大为上个国我以要他，。\b\ba1 \r", IDOK},
+        {"English speed test", IDC_ENGLISHTESTBUTTON,
+         {IDC_ES_LEVEL1, IDC_ES_LEVEL3, IDC_ES_LEVEL5, IDC_ES_LOWER, IDC_ES_UPPER, IDC_ES_MIXED, IDC_ES_ALL},
+         L"asdfjklpAQZ1;[ \b\r\t", IDC_ES_RETURN},
+        {"Chinese speed test", IDC_CHINESETESTBUTTON,
+         {IDC_CS_ONE_SIMP, IDC_CS_TWO_SIMP, IDC_CS_ALL_CODES, IDC_CS_TWO_WORDS, IDC_CS_MORE_WORDS, IDC_CS_LEVEL1,
+          IDC_CS_LEVEL4, IDC_CS_LEVEL6, IDC_CS_EDITION86, IDC_CS_EDITION98, IDC_CS_CODE},
+         L"qwertyuiopasdfghjkxcvbnm Z9\b\b\r", IDC_CS_RETURN},
     };
     auto qope = Qope::Start();
     ASSERT_TRUE(qope);

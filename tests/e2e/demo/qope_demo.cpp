@@ -1,14 +1,19 @@
 // A short scripted session for the run command: starts Qope, switches to the 98 edition
 // and back, opens the version history, then runs a full-code drill and a root batch on the
 // keyboard map in each edition, looks codes up, opens the dictionary, the music choice, the
-// about box and the line-typing windows, and writes a screenshot (BMP) after each step into the
-// folder named on the command line.
+// about box, the line-typing windows and both speed tests, and writes a screenshot (BMP)
+// after each step into the folder named on the command line.
 #include "driver/qope_driver.h"
 #include "app/PracticeDlgRes.h"
 #include "chinese/ArticleTypingDlgRes.h"
+#include "chinese/ChineseSpeedTestDlgRes.h"
+#include "common/speed_test_diagnostics.h"
 #include "english/EnglishPracticeDlgRes.h"
+#include "english/EnglishSpeedTestDlgRes.h"
 
+#include <chrono>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 int wmain(int argc, wchar_t** argv) {
@@ -145,6 +150,29 @@ int wmain(int argc, wchar_t** argv) {
     } else {
         ok = false;
     }
+    // The speed tests while their text moves: a wrong key in the English one; in the Chinese
+    // one a right code, then two-character words at level 4.
+    auto speedTest = [&](int button, const wchar_t* name, const wchar_t* typed, std::initializer_list<int> radios,
+                         int fallenTo) {
+        qope->PostCommand(button);
+        HWND dialog = qope->WaitForDialog(L"Dialog");
+        if (!dialog) {
+            ok = false;
+            return;
+        }
+        const e2e::Window w(dialog);
+        qope->Settle();
+        qope->TypeKeys(typed);
+        for (int radio : radios) ::SendMessageW(w.Item(radio), BM_CLICK, 0, 0);
+        ok &= e2e::WaitUntil([&] {
+            return w.Diagnostics(qope::kSpeedTextLength) > 0 && w.Diagnostics(qope::kSpeedTextY) >= fallenTo;
+        }, std::chrono::seconds(15));
+        ok &= shot(dialog, name);
+        ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        qope->Settle();
+    };
+    speedTest(IDC_ENGLISHTESTBUTTON, L"17-english-speed-test", L"s", {}, 160);
+    speedTest(IDC_CHINESETESTBUTTON, L"18-chinese-speed-test", L"q ", {IDC_CS_LEVEL4, IDC_CS_TWO_WORDS}, 120);
 
     qope->PostCommand(ID_EXIT_SYSTEM);
     ok &= qope->WaitForExit();
