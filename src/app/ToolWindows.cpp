@@ -3,6 +3,7 @@
 #include "app/PracticeDlgRes.h"
 #include "chinese/ArticleTypingDlg.h"
 #include "english/EnglishPracticeDlg.h"
+#include "english/FingerExerciseDlg.h"
 #include "lookup/DictionaryDlg.h"
 
 namespace {
@@ -14,6 +15,9 @@ std::unique_ptr<win::Dialog> Make(qope::Session&) {
 
 const ToolWindow kToolWindows[] = {
     {IDC_MYENGLISHTYPEDLG, ID_ENGLISH_PRACTICE, true, false, Make<CEnglishPracticeDlg>},
+    // Draws its random keys from the run's one rand() sequence.
+    {IDC_HANDEXERCISE, ID_FINGER_EXERCISE, true, false,
+     [](qope::Session& session) -> std::unique_ptr<win::Dialog> { return std::make_unique<CFingerExerciseDlg>(session); }},
     {IDC_INPUTTEST, ID_ARTICLE_TYPING, true, true, Make<CArticleTypingDlg>},
     // The dictionary searches the 86 list whatever the edition.
     {IDC_STUDYZBUTTON, ID_DICTIONARY, false, false, Make<CDictionaryDlg>},
