@@ -7,6 +7,8 @@
 #include "chinese/ArticleTypingDlgRes.h"
 #include "driver/qope_driver.h"
 #include "english/EnglishPracticeDlgRes.h"
+#include "english/FingerExerciseDlgRes.h"
+#include "english/finger_drill.h"
 #include "win/diagnostics.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +108,12 @@ struct ToolWindow {
     int exit;                     // the button that closes it
 };
 
+std::vector<int> FingerGroupButtons() {
+    std::vector<int> ids;
+    for (const qope::FingerGroup& group : qope::FingerGroups()) ids.push_back(group.button);
+    return ids;
+}
+
 TEST(Monkey, ToolWindowsTakeRandomInputAndLeaveNoHandles) {
     const ToolWindow windows[] = {
         {"English practice", ID_ENGLISH_PRACTICE,
@@ -116,6 +124,8 @@ TEST(Monkey, ToolWindowsTakeRandomInputAndLeaveNoHandles) {
          {IDC_ARTICLE_THIEF, IDC_ARTICLE_PETREL, IDC_ARTICLE_PRINTING, IDC_AR_FREE_INPUT, IDC_AR_TYPING1,
           IDC_AR_TYPING5},
          L"的一是在不了有和人这中大为上个国我以要他，。\b\ba1 \r", IDOK},
+        {"finger exercise", ID_FINGER_EXERCISE, FingerGroupButtons(), L"asdfjkl;qweruiop ASDF{}:\"?!1`\\\b\r\t",
+         IDC_FINGER_EXIT},
     };
     auto qope = Qope::Start();
     ASSERT_TRUE(qope);
