@@ -1,10 +1,11 @@
 // A short scripted session for the run command: starts Qope, switches to the 98 edition
 // and back, opens the version history, then runs a full-code drill and a root batch on the
-// keyboard map in each edition, looks codes up, opens the dictionary, the music choice and the
-// about box, and writes a screenshot (BMP) after each step into the
+// keyboard map in each edition, looks codes up, opens the dictionary, the music choice, the
+// about box and the finger exercise, and writes a screenshot (BMP) after each step into the
 // folder named on the command line.
 #include "driver/qope_driver.h"
 #include "app/PracticeDlgRes.h"
+#include "english/FingerExerciseDlgRes.h"
 
 #include <cstdio>
 #include <string>
@@ -106,6 +107,20 @@ int wmain(int argc, wchar_t** argv) {
         qope->Settle();
         ok &= shot(about, L"14-about");
         ::SendMessageW(about, WM_COMMAND, IDOK, 0);
+        qope->Settle();
+    } else {
+        ok = false;
+    }
+
+    // The finger exercise on the home row: four keys right, one wrong, its message answered.
+    qope->PostCommand(ID_FINGER_EXERCISE);
+    if (HWND finger = qope->WaitForDialog()) {
+        qope->Settle();
+        qope->Click(::GetDlgItem(finger, IDC_FINGER_GROUP1));
+        qope->TypeKeys(L"asdfk");
+        qope->AnswerMessageBox();
+        ok &= shot(finger, L"15-finger-group1");
+        ::SendMessageW(finger, WM_COMMAND, IDCANCEL, 0);
         qope->Settle();
     } else {
         ok = false;
