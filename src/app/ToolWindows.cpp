@@ -5,6 +5,7 @@
 #include "chinese/ChineseSpeedTestDlg.h"
 #include "english/EnglishPracticeDlg.h"
 #include "english/EnglishSpeedTestDlg.h"
+#include "english/FingerExerciseDlg.h"
 #include "lookup/DictionaryDlg.h"
 
 namespace {
@@ -22,6 +23,9 @@ std::unique_ptr<win::Dialog> MakeWithSession(qope::Session& session) {
 
 const ToolWindow kToolWindows[] = {
     {IDC_MYENGLISHTYPEDLG, ID_ENGLISH_PRACTICE, true, false, Make<CEnglishPracticeDlg>},
+    // Draws its random keys from the run's one rand() sequence.
+    {IDC_HANDEXERCISE, ID_FINGER_EXERCISE, true, false,
+     [](qope::Session& session) -> std::unique_ptr<win::Dialog> { return std::make_unique<CFingerExerciseDlg>(session); }},
     {IDC_INPUTTEST, ID_ARTICLE_TYPING, true, true, Make<CArticleTypingDlg>},
     // The dictionary searches the 86 list whatever the edition.
     {IDC_STUDYZBUTTON, ID_DICTIONARY, false, false, Make<CDictionaryDlg>},

@@ -9,6 +9,8 @@
 #include "driver/qope_driver.h"
 #include "english/EnglishPracticeDlgRes.h"
 #include "english/EnglishSpeedTestDlgRes.h"
+#include "english/FingerExerciseDlgRes.h"
+#include "english/finger_drill.h"
 #include "win/diagnostics.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +110,12 @@ struct ToolWindow {
     int exit;                     // the button that closes it
 };
 
+std::vector<int> FingerGroupButtons() {
+    std::vector<int> ids;
+    for (const qope::FingerGroup& group : qope::FingerGroups()) ids.push_back(group.button);
+    return ids;
+}
+
 TEST(Monkey, ToolWindowsTakeRandomInputAndLeaveNoHandles) {
     const ToolWindow windows[] = {
         {"English practice", ID_ENGLISH_PRACTICE,
@@ -125,6 +133,8 @@ TEST(Monkey, ToolWindowsTakeRandomInputAndLeaveNoHandles) {
          {IDC_CS_ONE_SIMP, IDC_CS_TWO_SIMP, IDC_CS_ALL_CODES, IDC_CS_TWO_WORDS, IDC_CS_MORE_WORDS, IDC_CS_LEVEL1,
           IDC_CS_LEVEL4, IDC_CS_LEVEL6, IDC_CS_EDITION86, IDC_CS_EDITION98, IDC_CS_CODE},
          L"qwertyuiopasdfghjkxcvbnm Z9\b\b\r", IDC_CS_RETURN},
+        {"finger exercise", ID_FINGER_EXERCISE, FingerGroupButtons(), L"asdfjkl;qweruiop ASDF{}:\"?!1`\\\b\r\t",
+         IDC_FINGER_EXIT},
     };
     auto qope = Qope::Start();
     ASSERT_TRUE(qope);

@@ -1,8 +1,8 @@
 // A short scripted session for the run command: starts Qope, switches to the 98 edition
 // and back, opens the version history, then runs a full-code drill and a root batch on the
 // keyboard map in each edition, looks codes up, opens the dictionary, the music choice, the
-// about box, the line-typing windows and both speed tests, and writes a screenshot (BMP)
-// after each step into the folder named on the command line.
+// about box, the finger exercise, the line-typing windows and both speed tests, and writes
+// a screenshot (BMP) after each step into the folder named on the command line.
 #include "driver/qope_driver.h"
 #include "app/PracticeDlgRes.h"
 #include "chinese/ArticleTypingDlgRes.h"
@@ -10,6 +10,7 @@
 #include "common/speed_test_diagnostics.h"
 #include "english/EnglishPracticeDlgRes.h"
 #include "english/EnglishSpeedTestDlgRes.h"
+#include "english/FingerExerciseDlgRes.h"
 
 #include <chrono>
 #include <cstdio>
@@ -118,6 +119,19 @@ int wmain(int argc, wchar_t** argv) {
         ok = false;
     }
 
+    // The finger exercise on the home row: four keys right, one wrong, its message answered.
+    qope->PostCommand(ID_FINGER_EXERCISE);
+    if (HWND finger = qope->WaitForDialog()) {
+        qope->Settle();
+        qope->Click(::GetDlgItem(finger, IDC_FINGER_GROUP1));
+        qope->TypeKeys(L"asdfk");
+        qope->AnswerMessageBox();
+        ok &= shot(finger, L"15-finger-group1");
+        ::SendMessageW(finger, WM_COMMAND, IDCANCEL, 0);
+        qope->Settle();
+    } else {
+        ok = false;
+    }
     // The line-typing windows: a lesson with a wrong key, an article as an input method
     // hands it on with a wrong character.
     auto toolWindow = [&](int command) {
@@ -130,7 +144,7 @@ int wmain(int argc, wchar_t** argv) {
     if (const e2e::Window english = toolWindow(ID_ENGLISH_PRACTICE)) {
         qope->Click(english.Item(IDC_LESSON_BASIC));
         qope->TypeKeys(L"aaab ssss");
-        ok &= shot(english.Handle(), L"15-english-practice");
+        ok &= shot(english.Handle(), L"16-english-practice");
         english.Command(IDOK);
         qope->Settle();
     } else {
@@ -144,7 +158,7 @@ int wmain(int argc, wchar_t** argv) {
             ::SendMessageTimeoutW(qope->Focus(), WM_CHAR, i == 9 ? L'\x9519' : line[i], 1, SMTO_NORMAL, 1000, &result);
         }
         qope->Settle();
-        ok &= shot(article.Handle(), L"16-article-typing");
+        ok &= shot(article.Handle(), L"17-article-typing");
         article.Command(IDOK);
         qope->Settle();
     } else {
@@ -171,8 +185,8 @@ int wmain(int argc, wchar_t** argv) {
         ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         qope->Settle();
     };
-    speedTest(IDC_ENGLISHTESTBUTTON, L"17-english-speed-test", L"s", {}, 160);
-    speedTest(IDC_CHINESETESTBUTTON, L"18-chinese-speed-test", L"q ", {IDC_CS_LEVEL4, IDC_CS_TWO_WORDS}, 120);
+    speedTest(IDC_ENGLISHTESTBUTTON, L"18-english-speed-test", L"s", {}, 160);
+    speedTest(IDC_CHINESETESTBUTTON, L"19-chinese-speed-test", L"q ", {IDC_CS_LEVEL4, IDC_CS_TWO_WORDS}, 120);
 
     qope->PostCommand(ID_EXIT_SYSTEM);
     ok &= qope->WaitForExit();

@@ -64,6 +64,8 @@ LOOKS = {"U": LIT, "D": PRESSED, "F": LIT, "X": UNLIT}
 
 LETTER_FONT = ("sans-bold", 18)
 PAIR_FONT = ("sans-bold", 13)
+# Marks whose ink is only a few pixels at the pair size, drawn larger so they read.
+PAIR_MARK_SIZES = {"`": 20, "~": 18}
 NAME_FONT = ("condensed", 13)
 AA_LEVELS = 3        # blends of legend and face for the legends' smoothed edges
 
@@ -258,7 +260,7 @@ def _legend_mask(size, face_box, key: Key) -> tuple[Image.Image, Image.Image]:
     dt = ImageDraw.Draw(text)
     if key.upper and key.lower:
         # As printed on many keys: the shifted character at the top left, the other at
-        # the bottom right, each on its baseline (so . , ` ~ keep their place on the line);
+        # the bottom right, each on its baseline (so . , keep their place on the line);
         # set apart sideways, tall pairs such as { over [ keep clear of each other.
         f = fonts.font(*PAIR_FONT)
         _, ry0, _, ry1 = fonts.ink_box(f, "H")
@@ -266,8 +268,17 @@ def _legend_mask(size, face_box, key: Key) -> tuple[Image.Image, Image.Image]:
         fw = fx1 - fx0 + 1
         for ch, xc, line_top in ((key.upper, fx0 + fw * 0.32, fy0 + 1),
                                  (key.lower, fx0 + fw * 0.68, fy1 - cap_h - 2)):
-            ix0, _, ix1, _ = fonts.ink_box(f, ch)
-            dt.text((round(xc - (ix0 + ix1) / 2), line_top - ry0), ch, font=f, fill=255)
+            if ch in PAIR_MARK_SIZES:
+                # Off the baseline: in the middle of its line, clear of the other mark.
+                fc = fonts.font(PAIR_FONT[0], PAIR_MARK_SIZES[ch])
+                # Measured on the drawn mark: the font's box of ` reaches down to the line.
+                ix0, iy0, ix1, iy1 = fonts.text_mask((40, 40), (0, 0), ch, fc).getbbox()
+                y = round(line_top + cap_h / 2 - (iy0 + iy1) / 2)
+            else:
+                fc = f
+                ix0, _, ix1, _ = fonts.ink_box(fc, ch)
+                y = line_top - ry0
+            dt.text((round(xc - (ix0 + ix1) / 2), y), ch, font=fc, fill=255)
     elif len(key.upper) == 1:
         f = fonts.font(*LETTER_FONT)
         xy = fonts.centred_origin(f, key.upper, cx, cy, reference="H")
