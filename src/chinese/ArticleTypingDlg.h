@@ -7,12 +7,10 @@
 #include "chinese/ArticleTypingDlgRes.h"
 #include "chinese/article_typing.h"
 #include "common/EditControls.h"
-#include "common/line_typing.h"
+#include "common/TypingPage.h"
 #include "win/dialog.h"
 #include "win/timer.h"
 
-#include <array>
-#include <string>
 
 class CArticleTypingDlg : public win::Dialog {
 public:
@@ -38,25 +36,9 @@ private:
     void OnKeyboard98();
     void ShowRootMap(int edition);
     void OnTypingChanged(int line);
-    void OnSpeedTick();
     void SetCellColours(COLORREF mismatch);
-    void ShowCopy(bool emptyTyping);
-    void ShowTotals();
 
-    qope::LineCopy m_copy{qope::kArticleLines};
+    TypingPage<CImeInputEdit, kLines> m_page;
     int m_lastLength5 = 0;  // bytes of the fifth typing line at its last change
-
-    // Shown by the controls.
-    std::array<std::string, kLines> m_strReference;
-    std::array<std::string, kLines> m_strTyping;
-    int m_nTotal = 0;
-    int m_nCorrect = 0;
-    int m_nErrors = 0;
-    std::string m_strAccuracy = "0";
-    int m_nSpeed = 0;
-
-    win::Timer m_speedTimer{[this] { OnSpeedTick(); }};
-    std::array<CColorEdit, kLines> m_references;
-    std::array<CImeInputEdit, kLines> m_typing{CImeInputEdit(true), CImeInputEdit(), CImeInputEdit(),
-                                               CImeInputEdit(), CImeInputEdit()};
+    win::Timer m_speedTimer{[this] { m_page.Tick(*this); }};
 };

@@ -92,7 +92,7 @@ std::optional<LRESULT> CTypingLine::OnMessage(UINT message, WPARAM wp, LPARAM lp
     return OverlayControl::OnMessage(message, wp, lp);
 }
 
-HBRUSH CImeInputEdit::OnReflectedColour(HDC dc) { return greenText_ ? GreenOnBlack(dc) : BlackGround(dc); }
+HBRUSH CImeInputEdit::OnReflectedColour(HDC dc) { return greenText ? GreenOnBlack(dc) : BlackGround(dc); }
 
 bool CImeInputEdit::Fits(std::wstring_view added) const {
     if (byteLimit <= 0) return true;

@@ -52,8 +52,9 @@ class CImeInputEdit : public CTypingLine {
 public:
     // The first typing line shows green text like a reference line; the others keep the
     // edit's text colour on the black ground.
-    explicit CImeInputEdit(bool greenText = false) : greenText_(greenText) {}
+    explicit CImeInputEdit(bool green = false) : greenText(green) {}
     HBRUSH OnReflectedColour(HDC dc) override;
+    bool greenText;
     // The most GBK bytes the line takes (0: no limit): an edit's own limit counts UTF-16
     // units, which would let twice the characters in.
     int byteLimit = 0;
@@ -65,7 +66,6 @@ private:
     // Whether `text` fits in place of the selection.
     bool Fits(std::wstring_view text) const;
     void Paste();
-    bool greenText_;
 };
 
 class CLineInputEdit : public CTypingLine {

@@ -4,14 +4,13 @@
 #pragma once
 
 #include "common/EditControls.h"
-#include "common/line_typing.h"
+#include "common/TypingPage.h"
 #include "english/EnglishPracticeDlgRes.h"
 #include "english/english_practice.h"
 #include "win/dialog.h"
 #include "win/timer.h"
 
 #include <array>
-#include <string>
 
 class CEnglishPracticeDlg : public win::Dialog {
 public:
@@ -33,25 +32,8 @@ private:
     void LoadPage();
     void FinishLesson();
     void OnTypingChanged(int line);
-    void OnSpeedTick();
-    // The members from the copying: the reference lines (typing lines emptied with
-    // `emptyTyping`), the totals, the speed.
-    void ShowCopy(bool emptyTyping);
-    void ShowTotals();
 
-    qope::LineCopy m_copy{qope::kEnglishLines};
+    TypingPage<CLineInputEdit, kLines> m_page;
     std::array<int, kLines> m_lastLength{};  // characters of each typing line at its last change
-
-    // Shown by the controls.
-    std::array<std::string, kLines> m_strReference;
-    std::array<std::string, kLines> m_strTyping;
-    int m_nTotal = 0;
-    int m_nCorrect = 0;
-    int m_nErrors = 0;
-    std::string m_strAccuracy = "0";
-    int m_nSpeed = 0;
-
-    win::Timer m_speedTimer{[this] { OnSpeedTick(); }};
-    std::array<CColorEdit, kLines> m_references;
-    std::array<CLineInputEdit, kLines> m_typing;
+    win::Timer m_speedTimer{[this] { m_page.Tick(*this); }};
 };
