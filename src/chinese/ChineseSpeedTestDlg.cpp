@@ -3,12 +3,12 @@
 #include "common/DataFile.h"
 #include "common/WindowLook.h"
 #include "win/back_buffer.h"
+#include "win/id_list.h"
 #include "common/install_paths.h"
 #include "common/speed_test_diagnostics.h"
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 
 namespace {
 
@@ -39,23 +39,8 @@ constexpr auto kLabels = [] {
     for (int id : kEditionIds) labels[n++] = {id, RGB(255, 255, 255)};
     return labels;
 }();
-constexpr auto kHandCursorIds = [] {
-    std::array<int, std::size(kCategoryIds) + std::size(kLevelIds) + std::size(kEditionIds) + 1> ids{};
-    size_t n = 0;
-    for (int id : kCategoryIds) ids[n++] = id;
-    for (int id : kLevelIds) ids[n++] = id;
-    for (int id : kEditionIds) ids[n++] = id;
-    ids[n++] = IDC_CS_RETURN;
-    return ids;
-}();
+constexpr auto kHandCursorIds = win::JoinIds(kCategoryIds, kLevelIds, kEditionIds, {IDC_CS_RETURN});
 constexpr win::Look kLook{win::Ground::Framed, RGB(130, 170, 150), kFonts, kLabels, kHandCursorIds, qope::HandCursor};
-
-// The 1-based place of `id` in `ids`, 0 when it is not there.
-template <size_t N>
-int NumberOf(const int (&ids)[N], int id) {
-    const auto found = std::find(std::begin(ids), std::end(ids), id);
-    return found == std::end(ids) ? 0 : int(found - std::begin(ids)) + 1;
-}
 
 }  // namespace
 
@@ -92,10 +77,9 @@ void CChineseSpeedTestDlg::Exchange(win::DataExchange& dx) {
 
 bool CChineseSpeedTestDlg::OnInitDialog() {
     m_pane.Attach(*this, IDC_CS_PANE);
-    ::CheckRadioButton(Handle(), kCategoryIds[0], kCategoryIds[std::size(kCategoryIds) - 1],
-                       kCategoryIds[m_text.Category() - 1]);
-    ::CheckRadioButton(Handle(), kLevelIds[0], kLevelIds[std::size(kLevelIds) - 1], kLevelIds[m_text.Level() - 1]);
-    ::CheckRadioButton(Handle(), kEditionIds[0], kEditionIds[1], m_text.Edition() == 98 ? kEditionIds[1] : kEditionIds[0]);
+    win::CheckRadioAt(Handle(), kCategoryIds, m_text.Category());
+    win::CheckRadioAt(Handle(), kLevelIds, m_text.Level());
+    win::CheckRadioAt(Handle(), kEditionIds, m_text.Edition() == kEditions[1] ? 2 : 1);
     Push();
     FocusCode();
     return false;  // the focus is in the code field
@@ -105,18 +89,18 @@ bool CChineseSpeedTestDlg::OnInitDialog() {
 // and the slot draws the next one when it has left.
 bool CChineseSpeedTestDlg::OnOtherCommand(int id, WORD notification) {
     if (notification != BN_CLICKED) return false;
-    if (const int category = NumberOf(kCategoryIds, id)) {
+    if (const int category = win::PlaceIn(kCategoryIds, id)) {
         FocusCodeFrom(id);
         m_text.SetCategory(category);
         Chosen();
         return true;
     }
-    if (const int level = NumberOf(kLevelIds, id)) {
+    if (const int level = win::PlaceIn(kLevelIds, id)) {
         FocusCodeFrom(id);
         m_text.SetLevel(level);
         return true;
     }
-    if (const int edition = NumberOf(kEditionIds, id)) {
+    if (const int edition = win::PlaceIn(kEditionIds, id)) {
         FocusCodeFrom(id);
         m_text.SetEdition(kEditions[edition - 1]);
         Chosen();

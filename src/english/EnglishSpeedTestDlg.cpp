@@ -2,10 +2,10 @@
 
 #include "common/WindowLook.h"
 #include "win/back_buffer.h"
+#include "win/id_list.h"
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 
 namespace {
 
@@ -26,22 +26,8 @@ constexpr auto kLabels = [] {
     for (int id : kCategoryIds) labels[n++] = {id, RGB(255, 0, 0)};
     return labels;
 }();
-constexpr auto kHandCursorIds = [] {
-    std::array<int, std::size(kLevelIds) + std::size(kCategoryIds) + 1> ids{};
-    size_t n = 0;
-    for (int id : kLevelIds) ids[n++] = id;
-    for (int id : kCategoryIds) ids[n++] = id;
-    ids[n++] = IDC_ES_RETURN;
-    return ids;
-}();
+constexpr auto kHandCursorIds = win::JoinIds(kLevelIds, kCategoryIds, {IDC_ES_RETURN});
 constexpr win::Look kLook{win::Ground::Framed, RGB(130, 170, 150), kFonts, kLabels, kHandCursorIds, qope::HandCursor};
-
-// The 1-based place of `id` in `ids`, 0 when it is not there.
-template <size_t N>
-int NumberOf(const int (&ids)[N], int id) {
-    const auto found = std::find(std::begin(ids), std::end(ids), id);
-    return found == std::end(ids) ? 0 : int(found - std::begin(ids)) + 1;
-}
 
 }  // namespace
 
@@ -73,9 +59,8 @@ bool CEnglishSpeedTestDlg::OnInitDialog() {
     // pixels, and the fourth must show in the pane.
     win::LayOutInBaseUnits(Handle(), SIZE{8, 16});
     m_pane.Attach(*this, IDC_ES_PANE);
-    ::CheckRadioButton(Handle(), kLevelIds[0], kLevelIds[std::size(kLevelIds) - 1], kLevelIds[m_letter.Level() - 1]);
-    ::CheckRadioButton(Handle(), kCategoryIds[0], kCategoryIds[std::size(kCategoryIds) - 1],
-                       kCategoryIds[m_letter.Category() - 1]);
+    win::CheckRadioAt(Handle(), kLevelIds, m_letter.Level());
+    win::CheckRadioAt(Handle(), kCategoryIds, m_letter.Category());
     Push();
     FocusInput();
     return false;  // the focus is in the hidden input
@@ -84,12 +69,12 @@ bool CEnglishSpeedTestDlg::OnInitDialog() {
 // The radios: a new speed from the next tick on, a new set from the next letter on.
 bool CEnglishSpeedTestDlg::OnOtherCommand(int id, WORD notification) {
     if (notification != BN_CLICKED) return false;
-    if (const int level = NumberOf(kLevelIds, id)) {
+    if (const int level = win::PlaceIn(kLevelIds, id)) {
         FocusInputFrom(id);
         m_letter.SetLevel(level);
         return true;
     }
-    if (const int category = NumberOf(kCategoryIds, id)) {
+    if (const int category = win::PlaceIn(kCategoryIds, id)) {
         FocusInputFrom(id);
         m_letter.SetCategory(category);
         return true;
