@@ -1,4 +1,4 @@
-# For the regeneration checks run as scripts (tests/native/regen_*.cmake): compares each
+# For the regeneration checks run as scripts (tests/native/regen_*.cmake). This one compares each
 # file a generator wrote into OUT with the committed file of the same name in COMMITTED,
 # and fails naming every one that differs.
 #   qope_compare_regenerated(OUT COMMITTED WHAT NAMES...)
@@ -15,4 +15,27 @@ function(qope_compare_regenerated out committed what)
     message(FATAL_ERROR "regenerated ${what} differ from ${committed}: ${differ}")
   endif()
   message(STATUS "${what} reproduced byte for byte: ${ARGN}")
+endfunction()
+
+# Runs a Python generator that writes a whole folder (--out OUT), then checks that it wrote
+# the files matching GLOB that COMMITTED holds, no more and no fewer, each byte for byte.
+#   qope_regenerate_folder(GENERATOR OUT COMMITTED GLOB WHAT)
+function(qope_regenerate_folder generator out committed glob what)
+  get_filename_component(tool "${generator}" NAME)
+  file(REMOVE_RECURSE "${out}")
+  execute_process(COMMAND /usr/bin/python3 -B "${generator}" --out "${out}" RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${tool} failed: ${rc}")
+  endif()
+  file(GLOB written RELATIVE "${out}" "${out}/${glob}")
+  file(GLOB kept RELATIVE "${committed}" "${committed}/${glob}")
+  if(NOT written)
+    message(FATAL_ERROR "${tool} wrote nothing into ${out}")
+  endif()
+  list(SORT written)
+  list(SORT kept)
+  if(NOT written STREQUAL kept)
+    message(FATAL_ERROR "${tool} wrote ${written}; ${committed} holds ${kept}")
+  endif()
+  qope_compare_regenerated("${out}" "${committed}" "${what}" ${written})
 endfunction()

@@ -8,25 +8,8 @@
 # run by it as a script (cmake -P), which does the regenerating.
 
 if(CMAKE_SCRIPT_MODE_FILE)
-  file(REMOVE_RECURSE "${OUT}")
-  execute_process(
-    COMMAND /usr/bin/python3 -B "${QOPE_ROOT}/tools/texts/make_articles.py" --out "${OUT}"
-    RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "make_articles.py failed: ${rc}")
-  endif()
-  file(GLOB written RELATIVE "${OUT}" "${OUT}/*")
-  file(GLOB committed RELATIVE "${QOPE_ROOT}/data/freeinput" "${QOPE_ROOT}/data/freeinput/*")
-  if(NOT written)
-    message(FATAL_ERROR "make_articles.py wrote nothing into ${OUT}")
-  endif()
-  list(SORT written)
-  list(SORT committed)
-  if(NOT written STREQUAL committed)
-    message(FATAL_ERROR "make_articles.py wrote ${written}; data/freeinput holds ${committed}")
-  endif()
   include("${QOPE_ROOT}/cmake/compare_regenerated.cmake")
-  qope_compare_regenerated("${OUT}" "${QOPE_ROOT}/data/freeinput" articles ${written})
+  qope_regenerate_folder("${QOPE_ROOT}/tools/texts/make_articles.py" "${OUT}" "${QOPE_ROOT}/data/freeinput" "*" articles)
   return()
 endif()
 

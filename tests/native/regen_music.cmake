@@ -9,23 +9,8 @@
 # run by the first test as a script (cmake -P), which does the regenerating.
 
 if(CMAKE_SCRIPT_MODE_FILE)
-  file(REMOVE_RECURSE "${OUT}")
-  execute_process(
-    COMMAND /usr/bin/python3 -B "${QOPE_ROOT}/tools/music/make_music.py" --out "${OUT}"
-    RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "make_music.py failed: ${rc}")
-  endif()
-  file(GLOB written RELATIVE "${OUT}" "${OUT}/*.mid")
-  file(GLOB committed RELATIVE "${QOPE_ROOT}/data/wavefiles" "${QOPE_ROOT}/data/wavefiles/*.mid")
-  if(NOT written)
-    message(FATAL_ERROR "make_music.py wrote nothing into ${OUT}")
-  endif()
-  if(NOT written STREQUAL committed)
-    message(FATAL_ERROR "make_music.py wrote ${written}; data/wavefiles holds ${committed}")
-  endif()
   include("${QOPE_ROOT}/cmake/compare_regenerated.cmake")
-  qope_compare_regenerated("${OUT}" "${QOPE_ROOT}/data/wavefiles" music ${written})
+  qope_regenerate_folder("${QOPE_ROOT}/tools/music/make_music.py" "${OUT}" "${QOPE_ROOT}/data/wavefiles" "*.mid" music)
   return()
 endif()
 
