@@ -84,11 +84,7 @@ struct Watched {
 };
 
 void Measure(e2e::Qope& qope, const std::vector<Watched>& processes, int button, int fastest, const char* name) {
-    qope.PostCommand(button);
-    HWND window = nullptr;
-    e2e::WaitUntil([&] { return (window = qope.FindDialog()) != nullptr && ::IsWindowEnabled(window); });
-    const e2e::Window w(window);
-    qope.Settle();
+    const e2e::Window w = qope.OpenToolWindow(button);
     w.Command(fastest);
     e2e::WaitUntil([&] { return w.Diagnostics(qope::kSpeedPeriod) == 1; });
     std::this_thread::sleep_for(1s);
@@ -118,7 +114,7 @@ void Measure(e2e::Qope& qope, const std::vector<Watched>& processes, int button,
     Print("one step with its paint", stepPaints, "us");
     Print("the whole pane repainted", panePaints, "us");
     w.Command(button == IDC_ENGLISHTESTBUTTON ? IDC_ES_RETURN : IDC_CS_RETURN);
-    e2e::WaitUntil([&] { return !::IsWindow(window); });
+    e2e::WaitUntil([&] { return !::IsWindow(w.Handle()); });
     qope.Settle();
 }
 

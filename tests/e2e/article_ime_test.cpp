@@ -16,11 +16,8 @@ TEST(ArticleThroughTheInputMethod, ALineTypedCodeByCode) {
     ASSERT_EQ(ime.Problem(), L"");
     auto qope = e2e::Qope::Start();
     ASSERT_TRUE(qope);
-    qope->PostCommand(ID_ARTICLE_TYPING);
-    HWND window = nullptr;
-    ASSERT_TRUE(e2e::WaitUntil([&] { return (window = qope->FindDialog()) != nullptr && ::IsWindowEnabled(window); }));
-    const e2e::Window w(window);
-    qope->Settle();
+    const e2e::Window w = qope->OpenToolWindow(ID_ARTICLE_TYPING);
+    ASSERT_TRUE(w);
     qope->Click(w.Item(IDC_ARTICLE_THIEF));
     const std::wstring line = w.Text(IDC_AR_REFERENCE1);
     ASSERT_EQ(line.size(), 35u);
@@ -46,7 +43,7 @@ TEST(ArticleThroughTheInputMethod, ALineTypedCodeByCode) {
     EXPECT_NE(qope->AnswerMessageBox().find(L"你没有启动汉字输入法"), std::wstring::npos);
     EXPECT_EQ(w.Text(IDC_AR_TYPING2), second);
     w.Command(IDOK);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(window); }));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(w.Handle()); }));
 }
 
 }  // namespace

@@ -30,13 +30,7 @@ protected:
         qope = Qope::Start();
         ASSERT_TRUE(qope);
     }
-    Window Open(int command) const {
-        qope->PostCommand(command);
-        HWND window = nullptr;
-        e2e::WaitUntil([&] { return (window = qope->FindDialog()) != nullptr && ::IsWindowEnabled(window); });
-        qope->Settle();
-        return Window(window);
-    }
+    Window Open(int command) const { return qope->OpenToolWindow(command); }
     // The one key button enabled (lit); 0 when none is, -1 when more than one.
     int LitKey(const Window& w) const {
         int lit = 0;

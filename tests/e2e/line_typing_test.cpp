@@ -34,14 +34,7 @@ protected:
         qope = Qope::Start();
         ASSERT_TRUE(qope);
     }
-    // Opens a tool window from the main window and waits until it takes input.
-    Window Open(int command) const {
-        qope->PostCommand(command);
-        HWND window = nullptr;
-        e2e::WaitUntil([&] { return (window = qope->FindDialog()) != nullptr && ::IsWindowEnabled(window); });
-        qope->Settle();
-        return Window(window);
-    }
+    Window Open(int command) const { return qope->OpenToolWindow(command); }
     int FocusLine(const Window& w) const { return int(w.Diagnostics(qope::kTypingFocusLine)); }
     std::string Stats(const Window& w, int total, int correct, int errors, int accuracy) const {
         return w.Gbk(total) + " " + w.Gbk(correct) + " " + w.Gbk(errors) + " " + w.Gbk(accuracy);

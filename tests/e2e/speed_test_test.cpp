@@ -26,14 +26,7 @@ protected:
         qope = Qope::Start();
         ASSERT_TRUE(qope);
     }
-    // Opens a speed test from its button of the main window and waits until it takes input.
-    Window Open(int button) const {
-        qope->PostCommand(button);
-        HWND window = nullptr;
-        e2e::WaitUntil([&] { return (window = qope->FindDialog()) != nullptr && ::IsWindowEnabled(window); });
-        qope->Settle();
-        return Window(window);
-    }
+    Window Open(int button) const { return qope->OpenToolWindow(button); }
     static long Query(const Window& w, unsigned query) { return w.Diagnostics(query); }
     // The moving text as GBK.
     static std::string Text(const Window& w) {

@@ -134,14 +134,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     // The line-typing windows: a lesson with a wrong key, an article as an input method
     // hands it on with a wrong character.
-    auto toolWindow = [&](int command) {
-        qope->PostCommand(command);
-        HWND window = nullptr;
-        e2e::WaitUntil([&] { return (window = qope->FindDialog()) != nullptr && ::IsWindowEnabled(window); });
-        qope->Settle();
-        return e2e::Window(window);
-    };
-    if (const e2e::Window english = toolWindow(ID_ENGLISH_PRACTICE)) {
+    if (const e2e::Window english = qope->OpenToolWindow(ID_ENGLISH_PRACTICE)) {
         qope->Click(english.Item(IDC_LESSON_BASIC));
         qope->TypeKeys(L"aaab ssss");
         ok &= shot(english.Handle(), L"16-english-practice");
@@ -150,7 +143,7 @@ int wmain(int argc, wchar_t** argv) {
     } else {
         ok = false;
     }
-    if (const e2e::Window article = toolWindow(ID_ARTICLE_TYPING)) {
+    if (const e2e::Window article = qope->OpenToolWindow(ID_ARTICLE_TYPING)) {
         qope->Click(article.Item(IDC_ARTICLE_SUNRISE));
         const std::wstring line = article.Text(IDC_AR_REFERENCE1);
         for (size_t i = 0; i < 20 && i < line.size(); ++i) {

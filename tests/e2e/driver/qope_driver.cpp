@@ -318,6 +318,14 @@ HWND Qope::FindDialog(const std::wstring& caption) const {
     return data.found;
 }
 
+Window Qope::OpenToolWindow(int command) const {
+    PostCommand(command);
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = FindDialog()) != nullptr && ::IsWindowEnabled(window); });
+    Settle();
+    return Window(window);
+}
+
 int Qope::CountDialogs(const std::wstring& caption) const {
     FindData data{pid_, caption, caption.empty() ? main_ : nullptr};
     data.all = true;

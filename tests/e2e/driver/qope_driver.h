@@ -120,6 +120,9 @@ public:
     // Another top-level dialog of the program (a message box, a tool window).
     HWND FindDialog(const std::wstring& caption = {}) const;
     HWND WaitForDialog(const std::wstring& caption = {}, std::chrono::milliseconds timeout = 5s) const;
+    // Sends a button's or menu item's command that opens a tool window and waits until the
+    // window takes input; an empty Window when none came.
+    Window OpenToolWindow(int command) const;
     // How many such dialogs are shown now.
     int CountDialogs(const std::wstring& caption = {}) const;
     bool Running() const;
