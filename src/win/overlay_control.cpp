@@ -68,11 +68,9 @@ void OverlayControl::Paint() {
     ::IntersectClipRect(memory.Get(), area.left, area.top, area.right, area.bottom);
     paintOver(memory.Get(), area);
     ::SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
-    // The caret is drawn by inverting the screen: copying over a shown caret would leave
-    // its inverse behind when it next blinks.
-    const bool hidCaret = ::HideCaret(Handle()) != FALSE;
+    // The caret is drawn by inverting the screen, so a copy over a shown caret would leave
+    // its inverse behind when it next blinks; BeginPaint has hidden it, EndPaint shows it.
     ::BitBlt(paint.Get(), area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
-    if (hidCaret) ::ShowCaret(Handle());
 }
 
 std::optional<LRESULT> OverlayControl::OnMessage(UINT message, WPARAM wp, LPARAM lp) {

@@ -3,11 +3,11 @@
 //
 // Its WM_PAINT draws the control's own look into a memory bitmap (WM_PRINTCLIENT), then
 // calls the window's paintOver hook, which draws over it in the control's client
-// coordinates, and copies the result to the screen once, with the caret hidden. What is
-// drawn over the control is therefore repainted with it every time, whatever made the
-// control paint: covering, scrolling, a selection, typing. After the messages that change
-// what an edit shows (characters, editing keys, a selection with the mouse, scrolling,
-// new text) the control repaints itself whole, since an edit may draw such a change
+// coordinates, and copies the result to the screen once, with the caret hidden (BeginPaint
+// hides it). What is drawn over the control is therefore repainted with it every time,
+// whatever made the control paint: covering, scrolling, a selection, typing. After the
+// messages that change what an edit shows (characters, editing keys, a selection with the
+// mouse, scrolling, new text) the control repaints itself whole, since an edit may draw such a change
 // straight onto the screen, under the drawing over it.
 //
 //   m_line.paintOver = [this](HDC dc, const RECT& area) { DrawCells(dc, area); };
