@@ -7,8 +7,8 @@
 // hides it). What is drawn over the control is therefore repainted with it every time,
 // whatever made the control paint: covering, scrolling, a selection, typing. After the
 // messages that change what an edit shows (characters, editing keys, a selection with the
-// mouse, scrolling, new text) the control repaints itself whole, since an edit may draw such a change
-// straight onto the screen, under the drawing over it.
+// mouse, scrolling, new text) the control repaints itself whole, since an edit may draw
+// such a change straight onto the screen, under the drawing over it.
 //
 //   m_line.paintOver = [this](HDC dc, const RECT& area) { DrawCells(dc, area); };
 //   m_line.Invalidate();   // the state behind the cells changed: this control repaints,
