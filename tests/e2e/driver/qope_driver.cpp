@@ -140,9 +140,6 @@ void SendKey(WORD vk, bool up) {
 
 }  // namespace
 
-namespace {
-// Every program the tests start lives in this job, which ends them when the test process
-// ends, even by a crash: a program left behind would hold the test's output open.
 HANDLE TestJob() {
     static HANDLE job = [] {
         HANDLE created = ::CreateJobObjectW(nullptr, nullptr);
@@ -153,7 +150,6 @@ HANDLE TestJob() {
     }();
     return job;
 }
-}  // namespace
 
 std::unique_ptr<Qope> Qope::Start() {
     std::unique_ptr<Qope> qope(new Qope);

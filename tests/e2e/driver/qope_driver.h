@@ -162,6 +162,9 @@ std::wstring ExePath();
 // A path handed over in an environment variable, as Wine sees it: ctest hands over Unix
 // paths, and Wine sees the Unix root as drive Z:.
 std::wstring PathFromEnv(const wchar_t* name);
+// The job every program the tests start is put in: it ends them when the test process
+// ends, even by a crash, since a program left behind would hold the test's output open.
+HANDLE TestJob();
 
 // A data file of the install tree (a code table unless another folder is named) changed
 // for one test and put back afterwards, or removed again if there was none.

@@ -40,15 +40,6 @@ protected:
     // Starts the dialog and returns its edit, which has the keyboard focus; nullptr when
     // no dialog came.
     HWND Start() {
-        // A job that ends the dialog with this process, even by a crash: a program left
-        // behind would hold the test's output open.
-        static HANDLE job = [] {
-            HANDLE created = ::CreateJobObjectW(nullptr, nullptr);
-            JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-            limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-            ::SetInformationJobObject(created, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-            return created;
-        }();
         const std::wstring exe = e2e::PathFromEnv(L"QOPE_IME_DIALOG");
         std::wstring command = L"\"" + exe + L"\" \"" + log_ + L"\"";
         STARTUPINFOW startup{};
@@ -58,7 +49,7 @@ protected:
             why_ = L"cannot start " + exe + L" (error " + std::to_wstring(::GetLastError()) + L")";
             return nullptr;
         }
-        ::AssignProcessToJobObject(job, process_.hProcess);
+        ::AssignProcessToJobObject(e2e::TestJob(), process_.hProcess);
         HWND dialog = nullptr;
         e2e::WaitUntil([&] {
             HWND found = ::FindWindowW(L"#32770", L"输入法测试");
